@@ -1,0 +1,18 @@
+# Installs the Debian packages that building, running and testing need,
+# but only those that are missing, so that a second run costs nothing.
+# Sourced by run.sh and test.sh with the package names as arguments.
+kelvani_install() {
+    local missing=()
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -q
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# What every build needs.
+KELVANI_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-liberation2)
