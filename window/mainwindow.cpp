@@ -1,0 +1,210 @@
+#include "mainwindow.h"
+
+#include "content/texts.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <qdrawutil.h>
+
+namespace {
+
+// A list box whose selection moves only on a press or a key, never while the
+// mouse is dragged: every selection in Available crosses a bridge, and the
+// list under a held button has already been refilled by the crossing.
+class ListBox : public QListWidget
+{
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index, const QEvent *event) const override
+    {
+        if (event && event->type() == QEvent::MouseMove)
+            return QItemSelectionModel::NoUpdate;
+        return QListWidget::selectionCommand(index, event);
+    }
+};
+
+// A push button drawn flat in its own background colour with a raised (or,
+// while held, sunken) edge, so the colour shows under every widget style.
+class ColourButton : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const QBrush fill = palette().button();
+        qDrawWinButton(&painter, rect(), palette(), isDown(), &fill);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        if (isDown())
+            option.rect.translate(1, 1);
+        style()->drawControl(QStyle::CE_PushButtonLabel, &option, &painter, this);
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = rect().adjusted(4, 4, -4, -4);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        }
+    }
+};
+
+// The bridge map in a 2-pixel sunken frame. The picture is read when it is
+// first painted, in the resolution the screen asks for.
+class MapBox : public QFrame
+{
+public:
+    explicit MapBox(QWidget *parent) : QFrame(parent) { setFrameStyle(QFrame::Panel | QFrame::Sunken); setLineWidth(2); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QFrame::paintEvent(event);
+        const int ratio = devicePixelRatioF() > 1 ? 2 : 1;
+        if (map_.isNull() || map_.devicePixelRatio() != ratio) {
+            map_.load(ratio == 2 ? QStringLiteral(":/map@2x.bmp") : QStringLiteral(":/map.bmp"));
+            map_.setDevicePixelRatio(ratio);
+        }
+        QPainter(this).drawPixmap(contentsRect().topLeft(), map_);
+    }
+
+private:
+    QPixmap map_;
+};
+
+void SetColour(QWidget *widget, QPalette::ColorRole role, QColor colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// Puts a list box's items and selection in step with the walk's list. The
+// list's own signals stay quiet meanwhile: only the user selects.
+void ShowList(QListWidget *view, const walk::ItemList &list)
+{
+    const QSignalBlocker quiet(view);
+    bool same = view->count() == list.ListCount();
+    for (int i = 0; same && i < view->count(); ++i)
+        same = view->item(i)->text() == QString::fromStdString(list.List(i));
+    if (!same) {
+        view->clear();
+        for (const std::string &text : list.Items())
+            view->addItem(QString::fromStdString(text));
+    }
+    if (list.ListIndex() >= 0)
+        view->setCurrentRow(list.ListIndex(), QItemSelectionModel::ClearAndSelect);
+    else
+        view->clearSelection();
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
+{
+    setWindowTitle(content::kCaption);
+    setWindowIcon(QIcon(QStringLiteral(":/kelvani-32.png")));
+    setFixedSize(481, 424);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xFF));
+    colours.setColor(QPalette::WindowText, Qt::black);
+    colours.setColor(QPalette::Base, Qt::white);
+    colours.setColor(QPalette::Text, Qt::black);
+    colours.setColor(QPalette::ButtonText, Qt::black);
+    setPalette(colours);
+    setAutoFillBackground(true);
+    QFont font(QStringLiteral("Times New Roman"), 12, QFont::Normal);
+    font.setStyleHint(QFont::Serif);
+    setFont(font);
+
+    // Created in tab order, which is the order in which Tab visits them.
+    for (int i = 0; i < 2; ++i) {
+        Text1[i] = new QPlainTextEdit(this);
+        Text1[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
+        Text1[i]->setReadOnly(true);
+        Text1[i]->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        Text1[i]->setTabChangesFocus(true);
+        Text1[i]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        Text1[i]->setPlainText(i == 0 ? content::kStatement : content::kSecondText);
+    }
+    Text1[0]->setGeometry(8, 304, 449, 105);
+    Text1[1]->setGeometry(40, 312, 449, 121);
+    Text1[1]->hide();
+
+    const QColor listColours[] = {QColor(0xC0, 0xFF, 0xC0), QColor(0xFF, 0x80, 0xFF), QColor(0x80, 0x80, 0xFF)};
+    const QRect listPlaces[] = {{16, 160, 81, 118}, {200, 240, 81, 61}, {384, 160, 81, 118}, {24, 32, 81, 61}};
+    const QRect labelPlaces[] = {{48, 0, 377, 25}, {16, 136, 81, 25}, {200, 216, 81, 25}, {384, 136, 81, 25}};
+    auto addLabel = [&](int i) {
+        Label1[i] = new QLabel(content::kLabelCaptions[i], this);
+        Label1[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        Label1[i]->setAlignment(Qt::AlignCenter);
+        Label1[i]->setGeometry(labelPlaces[i]);
+        SetColour(Label1[i], QPalette::Window, QColor(0xFF, 0xC0, 0x80));
+    };
+    addLabel(0);
+    for (int i = 0; i < 4; ++i) {
+        List1[i] = new ListBox(this);
+        List1[i]->setObjectName(QStringLiteral("List1_%1").arg(i));
+        List1[i]->setGeometry(listPlaces[i]);
+        if (i < 3) {
+            SetColour(List1[i], QPalette::Base, listColours[i]);
+            List1[i]->setAccessibleName(content::kLabelCaptions[i + 1]);
+            addLabel(i + 1);
+        }
+        connect(List1[i], &QListWidget::itemSelectionChanged, this, [this, i] { List1_Click(i); });
+    }
+    List1[walk::kCatalogue]->hide();
+
+    Picture1 = new MapBox(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(128, 32, 224, 177);
+    Picture1->setAccessibleName(content::kMapName);
+    Picture1->setAccessibleDescription(content::kMapDescription);
+
+    Command1 = new ColourButton(content::kClearCaption, this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(384, 48, 81, 25);
+    SetColour(Command1, QPalette::Button, QColor(0xFF, 0x80, 0x80));
+    connect(Command1, &QPushButton::clicked, this, &MainWindow::Command1_Click);
+
+    Text1[0]->setAccessibleName(content::kStatementName);
+    Label1[0]->setAccessibleName(content::kHeading);
+    Text1[0]->setFocus();
+
+    // What the window's Load does: the walk starts fresh before the first show.
+    ShowList(List1[walk::kCatalogue], walk_.List1[walk::kCatalogue]);
+    ResetWalk();
+}
+
+void MainWindow::Command1_Click()
+{
+    ResetWalk();
+}
+
+void MainWindow::List1_Click(int index)
+{
+    const QModelIndexList selected = List1[index]->selectionModel()->selectedIndexes();
+    walk_.List1[index].Select(selected.isEmpty() ? -1 : selected.first().row());
+    walk_.CrossBridge(index);
+    ShowWalk();
+}
+
+void MainWindow::ResetWalk()
+{
+    walk_.ResetWalk();
+    ShowWalk();
+}
+
+void MainWindow::ShowWalk()
+{
+    for (int i : {walk::kAvailable, walk::kCrossed, walk::kRemaining})
+        ShowList(List1[i], walk_.List1[i]);
+}
