@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/deps.sh
-kelvani_install "${KELVANI_BUILD_PACKAGES[@]}"
+kelvani_install "${KELVANI_BUILD_PACKAGES[@]}" "${KELVANI_TEST_PACKAGES[@]}"
 
 werror=OFF
 [ "${CI:-}" = true ] && werror=ON

@@ -16,3 +16,8 @@ kelvani_install() {
 
 # What every build needs.
 KELVANI_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-liberation2)
+# What the program needs to open its window on an X or Wayland desktop.
+KELVANI_RUN_PACKAGES=(qt6-qpa-plugins qt6-wayland)
+# What the tests need beyond a build: checkers of the installed files and
+# the MinGW resource compiler.
+KELVANI_TEST_PACKAGES=(file desktop-file-utils appstream binutils-mingw-w64-x86-64)

@@ -82,12 +82,13 @@ QImage DrawMap(int scale)
     p.drawEllipse(QPointF(62, 86.5), 38, 20);  // Б, the western island
     p.drawEllipse(QPointF(163, 86.5), 24, 16); // В, the eastern island
 
-    DrawBridge(p, {42, 45}, {42, 73}, 1);   // А–Б
-    DrawBridge(p, {82, 45}, {82, 73}, 4);   // А–Б
-    DrawBridge(p, {42, 100}, {42, 129}, 2); // Б–Г
-    DrawBridge(p, {82, 100}, {82, 129}, 3); // Б–Г
-    DrawBridge(p, {163, 45}, {163, 74}, 5); // А–В
-    DrawBridge(p, {163, 99}, {163, 129}, 6); // В–Г
+    // No two bridges share a column, so the water shows across the whole width.
+    DrawBridge(p, {36, 45}, {36, 75}, 1);   // А–Б
+    DrawBridge(p, {72, 45}, {72, 70}, 4);   // А–Б
+    DrawBridge(p, {50, 102}, {50, 129}, 2); // Б–Г
+    DrawBridge(p, {88, 98}, {88, 129}, 3);  // Б–Г
+    DrawBridge(p, {155, 45}, {155, 75}, 5); // А–В
+    DrawBridge(p, {171, 98}, {171, 129}, 6); // В–Г
     DrawBridge(p, {97, 86.5}, {142, 86.5}, 7); // Б–В
 
     DrawLabel(p, QStringLiteral("А"), {110, 23}, 20);
