@@ -1,0 +1,76 @@
+"""Reads Kelvani's window through AT-SPI, as a screen reader does, and plays
+one crossing by keyboard and one by mouse, checking after each that the
+accessible lists changed. Run by check_atspi.sh inside a session that has
+a D-Bus bus, the accessibility bus and Kelvani running."""
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+SORTED = ["1 АБ", "1 БА", "2 БГ", "2 ГБ", "3 БГ", "3 ГБ", "4 АБ",
+          "4 БА", "5 АВ", "5 ВА", "6 ВГ", "6 ГВ", "7 БВ", "7 ВБ"]
+
+
+def find_app():
+    for _ in range(100):
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name.lower() == "kelvani":
+                return app
+        time.sleep(0.1)
+    sys.exit("Kelvani did not appear on the accessibility bus")
+
+
+def descendants(node):
+    for child in node:
+        if child is not None:
+            yield child
+            yield from descendants(child)
+
+
+def list_nodes(app):
+    return {node.name: node for node in descendants(app)
+            if node.getRole() in (pyatspi.ROLE_LIST, pyatspi.ROLE_LIST_BOX) and node.name}
+
+
+def lists(app):
+    return {name: [item.name for item in node] for name, node in list_nodes(app).items()}
+
+
+def wait_for(app, condition, what):
+    for _ in range(50):
+        shown = lists(app)
+        if condition(shown):
+            return shown
+        time.sleep(0.1)
+    sys.exit(f"{what}: the accessible lists read {shown}")
+
+
+def main():
+    app = find_app()
+    shown = wait_for(app, lambda s: len(s.get("Достъпни", [])) == 14, "at start")
+    assert shown == {"Достъпни": SORTED, "Преминати": [], "Оставащи": []}, shown
+    names = {node.name: node for node in descendants(app) if node.name}
+    assert names["Чисти"].getRole() == pyatspi.ROLE_PUSH_BUTTON
+    assert "Условие на задачата" in names
+    assert "мост 7 свързва Б и В" in names["Карта на мостовете"].description
+
+    # Keyboard: give the window the input focus (there is no window manager
+    # to do it), Tab from the statement to Available, where focus rests on
+    # the first entry, and Space crosses it.
+    window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "Kelvani"],
+                            check=True, capture_output=True, text=True).stdout.split()[0]
+    subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
+    subprocess.run(["xdotool", "key", "--delay", "100", "Tab", "space"], check=True)
+    shown = wait_for(app, lambda s: s["Преминати"] == ["1 АБ"], "after Tab and Space")
+    assert shown["Достъпни"] == ["2 БГ", "3 БГ", "4 БА", "7 БВ"], shown
+
+    # Mouse: a click on the first row of Available crosses "2 БГ".
+    extents = list_nodes(app)["Достъпни"].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", str(extents.x + 20), str(extents.y + 10), "click", "1"], check=True)
+    shown = wait_for(app, lambda s: s["Преминати"] == ["1 АБ", "2 БГ"], "after a click")
+    assert shown["Достъпни"] == ["3 ГБ", "6 ГВ"], shown
+    print("AT-SPI shows the named lists, their items, and both crossings")
+
+
+main()
