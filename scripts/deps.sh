@@ -22,5 +22,5 @@ KELVANI_RUN_PACKAGES=(qt6-qpa-plugins qt6-wayland)
 # the installed files, the MinGW resource compiler, and a virtual X session
 # with the accessibility bus, a screen reader's library, strace and tools to
 # click, type and take screenshots.
-KELVANI_TEST_PACKAGES=(qt6-base-private-dev qt6-qpa-plugins file desktop-file-utils appstream
+KELVANI_TEST_PACKAGES=(qt6-base-private-dev qt6-qpa-plugins file dpkg-dev desktop-file-utils appstream
     binutils-mingw-w64-x86-64 xvfb xauth xdotool imagemagick dbus at-spi2-core python3-pyatspi strace)

@@ -2,6 +2,7 @@
 
 #include "content/texts.h"
 
+#include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -11,6 +12,15 @@
 #include <qdrawutil.h>
 
 namespace {
+
+// Reads one of the window's own pictures. Naming the format and forbidding
+// guesses keeps Qt from loading every image plugin it has at start-up.
+QImage ReadImage(const QString &fileName, const char *format)
+{
+    QImageReader reader(fileName, format);
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
 
 // A list box whose selection moves only on a press or a key, never while the
 // mouse is dragged: every selection in Available crosses a bridge, and the
@@ -69,7 +79,7 @@ protected:
         QFrame::paintEvent(event);
         const int ratio = devicePixelRatioF() > 1 ? 2 : 1;
         if (map_.isNull() || map_.devicePixelRatio() != ratio) {
-            map_.load(ratio == 2 ? QStringLiteral(":/map@2x.bmp") : QStringLiteral(":/map.bmp"));
+            map_ = QPixmap::fromImage(ReadImage(ratio == 2 ? QStringLiteral(":/map@2x.bmp") : QStringLiteral(":/map.bmp"), "BMP"));
             map_.setDevicePixelRatio(ratio);
         }
         QPainter(this).drawPixmap(contentsRect().topLeft(), map_);
@@ -108,10 +118,17 @@ void ShowList(QListWidget *view, const walk::ItemList &list)
 
 } // namespace
 
+QFont MainWindow::ControlFont()
+{
+    QFont font(QStringLiteral("Times New Roman"), 12, QFont::Normal);
+    font.setStyleHint(QFont::Serif);
+    return font;
+}
+
 MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
 {
     setWindowTitle(content::kCaption);
-    setWindowIcon(QIcon(QStringLiteral(":/kelvani-32.png")));
+    setWindowIcon(QIcon(QPixmap::fromImage(ReadImage(QStringLiteral(":/kelvani-32.png"), "PNG"))));
     setFixedSize(481, 424);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xFF));
@@ -121,9 +138,7 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     colours.setColor(QPalette::ButtonText, Qt::black);
     setPalette(colours);
     setAutoFillBackground(true);
-    QFont font(QStringLiteral("Times New Roman"), 12, QFont::Normal);
-    font.setStyleHint(QFont::Serif);
-    setFont(font);
+    setFont(ControlFont());
 
     // Created in tab order, which is the order in which Tab visits them.
     for (int i = 0; i < 2; ++i) {

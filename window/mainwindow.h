@@ -20,6 +20,9 @@ class MainWindow : public QWidget
 public:
     explicit MainWindow(QWidget *parent = nullptr);
 
+    // Times New Roman, 12 point: the font of every control.
+    static QFont ControlFont();
+
     // The controls, by the names and indices the walk's lists go by:
     // List1[i] shows the walk's list i (see walk::ListRole).
     std::array<QPlainTextEdit *, 2> Text1{};
