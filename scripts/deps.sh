@@ -22,4 +22,4 @@ KELVANI_RUN_PACKAGES=(qt6-qpa-plugins qt6-wayland)
 # with the accessibility bus, a screen reader's library, strace and tools to
 # click, type and take screenshots.
 KELVANI_TEST_PACKAGES=(qt6-qpa-plugins file dpkg-dev desktop-file-utils appstream
-    binutils-mingw-w64-x86-64 xvfb xauth xdotool imagemagick dbus at-spi2-core python3-pyatspi strace)
+    binutils-mingw-w64-x86-64 xvfb xauth xdotool imagemagick procps dbus-daemon at-spi2-core python3-pyatspi strace)
