@@ -18,8 +18,9 @@ kelvani_install() {
 KELVANI_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-liberation2)
 # What the program needs to open its window on an X or Wayland desktop.
 KELVANI_RUN_PACKAGES=(qt6-qpa-plugins qt6-wayland)
-# What the tests need beyond a build: checkers of the installed files, the MinGW resource compiler, and a virtual X session
-# with the accessibility bus, a screen reader's library, strace and tools to
-# click, type and take screenshots.
+# What the tests need beyond a build: checkers of the installed files and
+# packages, the MinGW resource compiler, and a virtual X session with the
+# accessibility bus, a screen reader's library, strace and tools to click,
+# type and take screenshots.
 KELVANI_TEST_PACKAGES=(qt6-qpa-plugins file dpkg-dev desktop-file-utils appstream
     binutils-mingw-w64-x86-64 xvfb xauth xdotool imagemagick procps dbus-daemon at-spi2-core python3-pyatspi strace)
