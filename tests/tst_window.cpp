@@ -178,7 +178,8 @@ private slots:
     }
 
     // Clicks that are not a selection in Available: entries of Crossed and
-    // Remaining only highlight; empty space and a drag cross nothing more.
+    // Remaining only highlight; empty space, the right and middle buttons and
+    // a drag cross nothing more.
     void clicksThatCrossNothing()
     {
         ClickItem(w->List1[0], "5 АВ");
@@ -186,6 +187,9 @@ private slots:
         ClickItem(w->List1[1], "5 АВ");
         ClickItem(w->List1[2], "4 БА");
         QTest::mouseClick(w->List1[0]->viewport(), Qt::LeftButton, {}, QPoint(40, 100));
+        const QPoint onFirst = w->List1[0]->visualItemRect(w->List1[0]->item(0)).center();
+        QTest::mouseClick(w->List1[0]->viewport(), Qt::RightButton, {}, onFirst);
+        QTest::mouseClick(w->List1[0]->viewport(), Qt::MiddleButton, {}, onFirst);
         ExpectLists(available, crossed, remaining);
         QCOMPARE(w->List1[1]->currentItem()->text(), QStringLiteral("5 АВ"));
         QVERIFY(w->List1[2]->currentItem()->isSelected());
@@ -278,11 +282,14 @@ private slots:
                 QWidget *target = w->childAt(at) ? w->childAt(at) : w.get();
                 const QPoint local = target->mapFrom(w.get(), at);
                 const bool twice = random.bounded(8) == 0;
-                event = QStringLiteral("%1 at %2,%3").arg(twice ? "double click" : "click").arg(at.x()).arg(at.y());
+                const Qt::MouseButton button = random.bounded(8) == 0 ? Qt::RightButton : Qt::LeftButton;
+                event = QStringLiteral("%1 %2 at %3,%4")
+                            .arg(button == Qt::LeftButton ? "left" : "right", twice ? "double click" : "click")
+                            .arg(at.x()).arg(at.y());
                 if (twice)
-                    QTest::mouseDClick(target, Qt::LeftButton, {}, local);
+                    QTest::mouseDClick(target, button, {}, local);
                 else
-                    QTest::mouseClick(target, Qt::LeftButton, {}, local);
+                    QTest::mouseClick(target, button, {}, local);
             }
             const std::string problem = Problem(*w);
             if (!problem.empty())

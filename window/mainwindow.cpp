@@ -5,6 +5,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -22,9 +23,10 @@ QImage ReadImage(const QString &fileName, const char *format)
     return reader.read();
 }
 
-// A list box whose selection moves only on a press or a key, never while the
-// mouse is dragged: every selection in Available crosses a bridge, and the
-// list under a held button has already been refilled by the crossing.
+// A list box whose selection moves only on a press of the left button or on
+// a key. Every selection in Available crosses a bridge, so the other buttons
+// must not select, nor may dragging: by then the list under the held button
+// has been refilled by the crossing.
 class ListBox : public QListWidget
 {
 public:
@@ -33,8 +35,18 @@ public:
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index, const QEvent *event) const override
     {
-        if (event && event->type() == QEvent::MouseMove)
+        switch (event ? event->type() : QEvent::None) {
+        case QEvent::MouseMove:
             return QItemSelectionModel::NoUpdate;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            if (static_cast<const QMouseEvent *>(event)->button() != Qt::LeftButton)
+                return QItemSelectionModel::NoUpdate;
+            break;
+        default:
+            break;
+        }
         return QListWidget::selectionCommand(index, event);
     }
 };
