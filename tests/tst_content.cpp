@@ -79,6 +79,21 @@ private slots:
         QVERIFY(text->cursorForPosition(QPoint(4, bottom)).blockNumber() >= 14);
     }
 
+    // The map box paints the bitmap for the screen's density, pixel for pixel,
+    // inside its 2-pixel frame.
+    void mapShown()
+    {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QImage shot = w.Picture1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const int ratio = qRound(shot.devicePixelRatio());
+        const QImage map = QImage(ratio == 2 ? QStringLiteral(":/map@2x.bmp") : QStringLiteral(":/map.bmp"))
+                               .convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(map.size(), QSize(220, 173) * ratio);
+        QCOMPARE(shot.copy(QRect(QPoint(2, 2) * ratio, map.size())), map);
+    }
+
     void mapFormat()
     {
         QFile file(QStringLiteral(":/map.bmp"));
