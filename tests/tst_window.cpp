@@ -120,6 +120,10 @@ private slots:
         QCOMPARE(control->geometry(), place);
         QCOMPARE(control->isVisible(), shown);
         const QFontInfo font(control->font());
+#ifdef Q_OS_LINUX
+        // Times New Roman's metric-compatible stand-in, from fonts-liberation2.
+        QCOMPARE(font.family(), QStringLiteral("Liberation Serif"));
+#endif
         QCOMPARE(font.pointSize(), 12);
         QCOMPARE(font.weight(), int(QFont::Normal));
         QVERIFY(QFontMetrics(control->font()).inFontUcs4(U'Щ'));
