@@ -203,7 +203,6 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     connect(Command1, &QPushButton::clicked, this, &MainWindow::Command1_Click);
 
     Text1[0]->setAccessibleName(content::kStatementName);
-    Label1[0]->setAccessibleName(content::kHeading);
     Text1[0]->setFocus();
 
     // What the window's Load does: the walk starts fresh before the first show.

@@ -35,7 +35,8 @@ inline constexpr char kSecondText[] =
     "правилния начин, е, че никой не оценява колко трудно е \n"
     "било. \n";
 
-// What a screen reader says for the statement and the map.
+// What a screen reader says for the statement and the map; the lists take
+// their names from the captions above them.
 inline constexpr char kStatementName[] = "Условие на задачата";
 inline constexpr char kMapName[] = "Карта на мостовете";
 inline constexpr char kMapDescription[] =
