@@ -69,6 +69,9 @@ def main():
     subprocess.run(["xdotool", "key", "--delay", "100", "Tab", "space"], check=True)
     shown = wait_for(app, lambda s: s["Преминати"] == ["1 АБ"], "after Tab and Space")
     assert shown["Достъпни"] == ["2 БГ", "3 БГ", "4 БА", "7 БВ"], shown
+    # The focus rests on the first entry now open, for the screen reader to say.
+    first = list_nodes(app)["Достъпни"][0]
+    assert first.name == "2 БГ" and first.getState().contains(pyatspi.STATE_FOCUSED), first.name
 
     # Mouse: a click on the first row of Available crosses "2 БГ".
     extents = list_nodes(app)["Достъпни"].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)

@@ -121,6 +121,11 @@ void ShowList(QListWidget *view, const walk::ItemList &list)
         view->clear();
         for (const std::string &text : list.Items())
             view->addItem(QString::fromStdString(text));
+        // A refilled list that has the keyboard focus rests it on its first
+        // entry, as Tab into the list does, so that a screen reader reads
+        // out where the walk can go on; Space crosses it.
+        if (view->hasFocus() && view->count() > 0)
+            view->selectionModel()->setCurrentIndex(view->model()->index(0, 0), QItemSelectionModel::NoUpdate);
     }
     if (list.ListIndex() >= 0)
         view->setCurrentRow(list.ListIndex(), QItemSelectionModel::ClearAndSelect);
