@@ -48,7 +48,7 @@ private:
 
 int Click()
 {
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    MainWindow::PrepareApplication();
     MainWindow window;
     window.show();
     QCoreApplication::processEvents();
@@ -83,8 +83,7 @@ int main(int argc, char *argv[])
     std::unique_ptr<QWidget> window;
     if (mode == "kelvani") {
         QApplication::setApplicationName(QStringLiteral("Kelvani"));
-        QApplication::setStyle(QStringLiteral("Fusion"));
-        QApplication::setFont(MainWindow::ControlFont());
+        MainWindow::PrepareApplication();
         window = std::make_unique<MainWindow>();
     } else if (mode == "bare" || mode == "bare-text") {
         window = std::make_unique<QWidget>();

@@ -41,6 +41,7 @@ class TestContent : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { MainWindow::PrepareApplication(); } // as main() does
     void statement()
     {
         MainWindow w;

@@ -68,6 +68,7 @@ class TestWindow : public QObject
     }
 
 private slots:
+    void initTestCase() { MainWindow::PrepareApplication(); } // as main() does
     void init()
     {
         w = std::make_unique<MainWindow>();

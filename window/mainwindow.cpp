@@ -2,6 +2,7 @@
 
 #include "content/texts.h"
 
+#include <QApplication>
 #include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
@@ -140,6 +141,12 @@ QFont MainWindow::ControlFont()
     QFont font(QStringLiteral("Times New Roman"), 12, QFont::Normal);
     font.setStyleHint(QFont::Serif);
     return font;
+}
+
+void MainWindow::PrepareApplication()
+{
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setFont(ControlFont());
 }
 
 MainWindow::MainWindow(QWidget *parent) : QWidget(parent)

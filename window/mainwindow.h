@@ -23,6 +23,13 @@ public:
     // Times New Roman, 12 point: the font of every control.
     static QFont ControlFont();
 
+    // What the application sets before it creates the window: the Fusion
+    // style, which paints every control in the colours the window gives it,
+    // and the window's font as the default, which spares loading another
+    // font for what the text boxes build before the window's font reaches
+    // them.
+    static void PrepareApplication();
+
     // The controls, by the names and indices the walk's lists go by:
     // List1[i] shows the walk's list i (see walk::ListRole).
     std::array<QPlainTextEdit *, 2> Text1{};
