@@ -193,6 +193,7 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
         List1[i] = new ListBox(this);
         List1[i]->setObjectName(QStringLiteral("List1_%1").arg(i));
         List1[i]->setGeometry(listPlaces[i]);
+        List1[i]->setUniformItemSizes(true); // every entry is one line of four characters
         if (i < 3) {
             SetColour(List1[i], QPalette::Base, listColours[i]);
             List1[i]->setAccessibleName(content::kLabelCaptions[i + 1]);
