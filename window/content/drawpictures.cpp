@@ -116,21 +116,11 @@ QImage DrawIcon(int size)
     p.drawRoundedRect(QRectF(2.5, 20.5, 27, 4.5), 2, 2); // patty
     p.setBrush(QColor(0xE0, 0x30, 0x1E));
     p.drawRoundedRect(QRectF(4, 18.5, 24, 2.5), 1, 1); // tomato
-    QPainterPath cheese;
-    cheese.moveTo(3, 16.5);
-    cheese.lineTo(29, 16.5);
-    cheese.lineTo(29, 18.5);
-    cheese.lineTo(23, 18.5);
-    cheese.lineTo(20, 21.5);
-    cheese.lineTo(17, 18.5);
-    cheese.lineTo(10, 18.5);
-    cheese.lineTo(7.5, 21);
-    cheese.lineTo(5, 18.5);
-    cheese.lineTo(3, 18.5);
-    cheese.closeSubpath();
+    const QPolygonF cheese({{3, 16.5}, {29, 16.5}, {29, 18.5}, {23, 18.5}, {20, 21.5}, {17, 18.5},
+                            {10, 18.5}, {7.5, 21}, {5, 18.5}, {3, 18.5}}); // with two drips
     p.setBrush(QColor(0xFF, 0xD0, 0x00));
     p.setPen(QPen(QColor(0xC0, 0x90, 0x00), 0.6));
-    p.drawPath(cheese);
+    p.drawPolygon(cheese);
     QPainterPath lettuce;
     lettuce.moveTo(2, 15);
     for (int x = 2; x < 30; x += 4)
