@@ -21,18 +21,26 @@ tracer=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name Kelvani | head -n 1)
 xdotool windowfocus --sync "$window"
 
-# Count the dark (text) pixels of the Crossed list, to see the session work.
+# Count the dark (text) pixels of the Crossed list, to see the session work;
+# wait_for waits up to four seconds for the count to pass a test.
 crossed_text() {
     import -window "$window" "$work/shot.png"
     convert "$work/shot.png" -crop 77x57+202+242 +repage -threshold 50% -negate -format '%[fx:int(mean*w*h+0.5)]' info:
 }
-[ "$(crossed_text)" -eq 0 ] || { echo "Crossed is not empty at start"; exit 1; }
+wait_for() {
+    for _ in $(seq 20); do
+        [ "$(crossed_text)" "$1" "$2" ] && return 0
+        sleep 0.2
+    done
+    echo "$3"; exit 1
+}
+wait_for -eq 0 "Crossed is not empty at start"
 # A click on the first entry of Available, then Down: two crossings.
-xdotool mousemove --window "$window" 40 170 click 1 sleep 0.3 key Down sleep 0.3
-[ "$(crossed_text)" -gt 20 ] || { echo "the clicks and keys crossed nothing"; exit 1; }
+xdotool mousemove --window "$window" 40 170 click 1 sleep 0.2 key Down
+wait_for -gt 20 "the click and the key crossed nothing"
 # Clear with the mouse.
-xdotool mousemove --window "$window" 424 60 click 1 sleep 0.3
-[ "$(crossed_text)" -eq 0 ] || { echo "Clear did not empty Crossed"; exit 1; }
+xdotool mousemove --window "$window" 424 60 click 1
+wait_for -eq 0 "Clear did not empty Crossed"
 kill -TERM $(pgrep -P $tracer) && wait $tracer || true
 
 cat "$work"/trace.* > "$work/all"
