@@ -13,13 +13,12 @@
 
 using walk::Walk;
 using Texts = walkcheck::Texts;
+using walkcheck::kSorted;
 
 Q_DECLARE_METATYPE(std::string)
 
 namespace {
 
-const Texts kSorted = {"1 АБ", "1 БА", "2 БГ", "2 ГБ", "3 БГ", "3 ГБ", "4 АБ",
-                       "4 БА", "5 АВ", "5 ВА", "6 ВГ", "6 ГВ", "7 БВ", "7 ВБ"};
 
 // Selects an entry of Available by its text and crosses it, as a click does.
 void Cross(Walk &w, const std::string &entry)

@@ -14,11 +14,10 @@
 #include <QTest>
 
 using Texts = walkcheck::Texts;
+using walkcheck::kSorted;
 
 namespace {
 
-const Texts kSorted = {"1 АБ", "1 БА", "2 БГ", "2 ГБ", "3 БГ", "3 ГБ", "4 АБ",
-                       "4 БА", "5 АВ", "5 ВА", "6 ВГ", "6 ГВ", "7 БВ", "7 ВБ"};
 
 Texts Shown(const QListWidget *list)
 {

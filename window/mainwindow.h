@@ -20,9 +20,6 @@ class MainWindow : public QWidget
 public:
     explicit MainWindow(QWidget *parent = nullptr);
 
-    // Times New Roman, 12 point: the font of every control.
-    static QFont ControlFont();
-
     // What the application sets before it creates the window: the Fusion
     // style, which paints every control in the colours the window gives it,
     // and the window's font as the default, which spares loading another
@@ -41,6 +38,9 @@ public:
     const walk::Walk &Walk() const { return walk_; }
 
 private:
+    // Times New Roman, 12 point: the font of every control.
+    static QFont ControlFont();
+
     void Command1_Click();
     void List1_Click(int index);
     void ResetWalk();
