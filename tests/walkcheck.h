@@ -1,13 +1,28 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kelvani developers
+
 // Checks the rules that hold between events, on any three lists that claim
 // to be Available, Crossed and Remaining: the walk's own or a window's.
 #pragma once
 
 #include "entry.h"
 
+#include <QTest>
+
 #include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
+
+// Calls a helper that checks with QVERIFY or QCOMPARE, and ends the calling
+// test function as well when the helper failed: a failed check returns from
+// the helper only.
+#define CHECKED(call)                                                                                                  \
+    do {                                                                                                               \
+        call;                                                                                                          \
+        if (QTest::currentTestFailed())                                                                                \
+            return;                                                                                                    \
+    } while (false)
 
 namespace walkcheck {
 

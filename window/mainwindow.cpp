@@ -1,16 +1,23 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kelvani developers
 #include "mainwindow.h"
 
 #include "content/texts.h"
+#include "helpwindow.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QImageReader>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
+#include <QTranslator>
 #include <qdrawutil.h>
 
 namespace {
@@ -27,7 +34,9 @@ QImage ReadImage(const QString &fileName, const char *format)
 // A list box whose selection moves only on a press of the left button or on
 // a key. Every selection in Available crosses a bridge, so the other buttons
 // must not select, nor may dragging: by then the list under the held button
-// has been refilled by the crossing.
+// has been refilled by the crossing. For the same reason the second press of
+// a double-click selects nothing: it would land on whatever entry the first
+// press's crossing moved under the pointer.
 class ListBox : public QListWidget
 {
 public:
@@ -41,7 +50,6 @@ protected:
             return QItemSelectionModel::NoUpdate;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
             if (static_cast<const QMouseEvent *>(event)->button() != Qt::LeftButton)
                 return QItemSelectionModel::NoUpdate;
             break;
@@ -49,6 +57,38 @@ protected:
             break;
         }
         return QListWidget::selectionCommand(index, event);
+    }
+
+    void mouseDoubleClickEvent(QMouseEvent *event) override { event->accept(); }
+
+    // A key that moves to an entry selects it, also when the focus already
+    // rests there unselected (Home or Page Up on the first entry after a
+    // refill): Qt's view moves nothing then, and so would select nothing.
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const QPersistentModelIndex before = currentIndex(); // invalid once the list is refilled
+        QListWidget::keyPressEvent(event);
+        switch (event->key()) {
+        case Qt::Key_Up: case Qt::Key_Down: case Qt::Key_Home: case Qt::Key_End:
+        case Qt::Key_PageUp: case Qt::Key_PageDown:
+            if (before.isValid() && before == currentIndex() && !selectionModel()->isSelected(before))
+                selectionModel()->select(before, QItemSelectionModel::ClearAndSelect);
+            break;
+        default:
+            break;
+        }
+    }
+
+    // An empty list that holds the focus shows it with a dotted outline just
+    // inside its border; the rest keeps the list's colour.
+    void paintEvent(QPaintEvent *event) override
+    {
+        QListWidget::paintEvent(event);
+        if (!hasFocus() || currentIndex().isValid())
+            return;
+        QPainter painter(viewport());
+        painter.setPen(QPen(palette().color(QPalette::Text), 1, Qt::DotLine));
+        painter.drawRect(viewport()->rect().adjusted(1, 1, -2, -2));
     }
 };
 
@@ -127,6 +167,10 @@ void ShowList(QListWidget *view, const walk::ItemList &list)
         // out where the walk can go on; Space crosses it.
         if (view->hasFocus() && view->count() > 0)
             view->selectionModel()->setCurrentIndex(view->model()->index(0, 0), QItemSelectionModel::NoUpdate);
+        // Crossed grows at its end, and its newest entry says where the
+        // walker stands: keep it in sight.
+        if (!list.Sorted() && view->count() > 0)
+            view->scrollToItem(view->item(view->count() - 1));
     }
     if (list.ListIndex() >= 0)
         view->setCurrentRow(list.ListIndex(), QItemSelectionModel::ClearAndSelect);
@@ -143,10 +187,31 @@ QFont MainWindow::ControlFont()
     return font;
 }
 
-void MainWindow::PrepareApplication()
+void MainWindow::PrepareApplication(bool keepStyle)
 {
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    if (!keepStyle)
+        QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setFont(ControlFont());
+    auto *translator = new QTranslator(qApp);
+    if (translator->load(QStringLiteral("qtbase_bg"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator; // Qt's own strings then stay in English
+}
+
+QPalette MainWindow::FixedPalette()
+{
+    QPalette palette = QApplication::style()->standardPalette();
+    // Setting a role marks it as the widget's own, so that the desktop's
+    // palette no longer shows through it.
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = QPalette::ColorGroup(group);
+            const auto r = QPalette::ColorRole(role);
+            palette.setBrush(g, r, palette.brush(g, r));
+        }
+    }
+    return palette;
 }
 
 MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
@@ -154,7 +219,7 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     setWindowTitle(content::kCaption);
     setWindowIcon(QIcon(QPixmap::fromImage(ReadImage(QStringLiteral(":/kelvani-32.png"), "PNG"))));
     setFixedSize(481, 424);
-    QPalette colours = palette();
+    QPalette colours = FixedPalette();
     colours.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xFF));
     colours.setColor(QPalette::WindowText, Qt::black);
     colours.setColor(QPalette::Base, Qt::white);
@@ -213,7 +278,10 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(384, 48, 81, 25);
     SetColour(Command1, QPalette::Button, QColor(0xFF, 0x80, 0x80));
+    Command1->setAutoDefault(true); // Enter presses it when it has the focus, as Space does
     connect(Command1, &QPushButton::clicked, this, &MainWindow::Command1_Click);
+
+    new QShortcut(QKeySequence::HelpContents, this, this, &MainWindow::ShowHelp);
 
     Text1[0]->setAccessibleName(content::kStatementName);
     Text1[0]->setFocus();
@@ -240,6 +308,15 @@ void MainWindow::ResetWalk()
 {
     walk_.ResetWalk();
     ShowWalk();
+}
+
+void MainWindow::ShowHelp()
+{
+    if (!help_) // built on first use, so that start-up pays nothing for it
+        help_ = CreateHelpWindow(this);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
 }
 
 void MainWindow::ShowWalk()

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kelvani developers
+#include "helpwindow.h"
+
+#include "content/help.h"
+#include "mainwindow.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+QDialog *CreateHelpWindow(QWidget *parent)
+{
+    auto *help = new QDialog(parent);
+    help->setObjectName(QStringLiteral("Help"));
+    help->setWindowTitle(content::kHelpTitle);
+    help->setPalette(MainWindow::FixedPalette()); // windows do not take their parent's palette
+    help->resize(560, 520);
+
+    auto *text = new QTextBrowser(help);
+    text->setAccessibleName(content::kHelpTitle);
+    text->setHtml(QString::fromUtf8(content::kHelpHtml).arg(QStringLiteral(KELVANI_VERSION)));
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, help);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, help, &QDialog::reject);
+
+    auto *layout = new QVBoxLayout(help);
+    layout->addWidget(text);
+    layout->addWidget(buttons);
+    text->setFocus();
+    return help;
+}
