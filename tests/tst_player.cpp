@@ -1,4 +1,8 @@
-// The console player end to end: a scripted session and bad input.
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kelvani developers
+
+// Both programs from a terminal: the console player end to end, a scripted
+// session and bad input, and the command line of both without a display.
 
 #include <QProcess>
 #include <QTest>
@@ -12,10 +16,16 @@ struct Session
     int exitCode = -1;
 };
 
-Session Play(const QByteArray &input)
+Session Play(const QByteArray &input, const QString &program = QStringLiteral(KELVANI_WALK_PATH),
+             const QStringList &arguments = {})
 {
     QProcess player;
-    player.start(QStringLiteral(KELVANI_WALK_PATH), {});
+    // As over ssh: no display of any kind.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    player.setProcessEnvironment(environment);
+    player.start(program, arguments);
     player.write(input);
     player.closeWriteChannel();
     Session s;
@@ -76,13 +86,76 @@ private slots:
         QVERIFY(s.out.startsWith(kFresh + kAfter5));
         QCOMPARE(s.errors.size(), 8);
         const QStringList inputs = {"x", "14", "-1", "99999999999999999999", "", "1.5", "2"};
+        const QList<bool> numbers = {false, true, true, true, false, false, true};
         for (int i = 0; i < inputs.size(); ++i) {
             QVERIFY2(s.errors[i].contains('"' + inputs[i] + '"'), qPrintable(s.errors[i]));
             QVERIFY2(s.errors[i].contains(i < 6 ? "0 to 13" : "0 to 1"), qPrintable(s.errors[i]));
+            const char *kind = numbers[i] ? "\" is not an item of Available;" : "\" is not a command;";
+            QVERIFY2(s.errors[i].contains(kind), qPrintable(s.errors[i]));
         }
         QVERIFY2(s.errors[7].contains("\"0\"") && s.errors[7].contains("c to start again"), qPrintable(s.errors[7]));
         QVERIFY(s.out.endsWith(QStringLiteral("Достъпни: \nПреминати: 5 АВ, 6 ВГ, 2 ГБ, 3 БГ\n"
                                               "Оставащи: 1 АБ, 1 БА, 4 АБ, 4 БА, 7 БВ, 7 ВБ\n\n")));
+    }
+
+    // Nothing typed reaches the terminal unescaped: control characters and
+    // invalid bytes are escaped, and a long line is cut.
+    void badInputIsEchoedSafely_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("echo");
+        QTest::newRow("escape sequence") << QByteArray("\x1b[2J\x1b]0;owned\x07") << "\\x1B[2J\\x1B]0;owned\\x07";
+        QTest::newRow("bell and C1") << QByteArray("\a\xc2\x9b" "31m") << "\\x07\\x9B31m";
+        QTest::newRow("invalid UTF-8") << QByteArray("\xff\xfe\xc0\xaf\xed\xa0\x80 Ж") << "\\xFF\\xFE\\xC0\\xAF\\xED\\xA0\\x80 Ж";
+        QTest::newRow("quote and backslash") << QByteArray("a\"b\\c") << "a\\\"b\\\\c";
+        QTest::newRow("a megabyte") << QByteArray(1 << 20, 'x') << QString(40, 'x') + "...";
+    }
+    void badInputIsEchoedSafely()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, echo);
+        const Session s = Play(line + "\n");
+        QCOMPARE(s.errors.size(), 1);
+        QCOMPARE(s.errors[0], "kelvani-walk: \"" + echo + "\" is not a command; type a number from 0 to 13, c to start again or q to quit");
+    }
+
+    // --help and --version answer on standard output, with no display at
+    // all; anything else is one line on standard error and status 1.
+    void commandLine_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out"); // how standard output starts
+        QTest::addColumn<QString>("error"); // the one line on standard error
+        const QString walk = QStringLiteral(KELVANI_WALK_PATH), window = QStringLiteral(KELVANI_PATH);
+        const QString version = QStringLiteral(KELVANI_VERSION "\n");
+        QTest::newRow("walk --help") << walk << QStringList{"--help"} << 0 << "Usage: kelvani-walk" << "";
+        QTest::newRow("walk -v") << walk << QStringList{"-v"} << 0 << "kelvani-walk " + version << "";
+        QTest::newRow("walk unknown") << walk << QStringList{"--what"} << 1 << ""
+                                      << "kelvani-walk: unknown option \"--what\"; try 'kelvani-walk --help'";
+        QTest::newRow("walk extra") << walk << QStringList{"-h", "\x1b[2J"} << 1 << ""
+                                    << "kelvani-walk: unexpected argument \"\\x1B[2J\"; try 'kelvani-walk --help'";
+        QTest::newRow("kelvani --help") << window << QStringList{"--help"} << 0 << "Usage: kelvani" << "";
+        QTest::newRow("kelvani -h") << window << QStringList{"-h"} << 0 << "Usage: kelvani" << "";
+        QTest::newRow("kelvani --version") << window << QStringList{"--version"} << 0 << "kelvani " + version << "";
+        QTest::newRow("kelvani Qt option") << window << QStringList{"-platform", "xcb", "-v"} << 0 << "kelvani " + version << "";
+        QTest::newRow("kelvani unknown") << window << QStringList{"--what"} << 1 << ""
+                                         << "kelvani: Unknown option 'what'. Try 'kelvani --help'.";
+        QTest::newRow("kelvani argument") << window << QStringList{"file"} << 1 << ""
+                                          << "kelvani: Unexpected argument 'file'. Try 'kelvani --help'.";
+    }
+    void commandLine()
+    {
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, error);
+        const Session s = Play({}, program, arguments);
+        QCOMPARE(s.exitCode, status);
+        QVERIFY2(out.isEmpty() ? s.out.isEmpty() : s.out.startsWith(out), qPrintable(s.out));
+        QCOMPARE(s.errors, error.isEmpty() ? QStringList() : QStringList{error});
     }
 };
 
