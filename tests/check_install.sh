@@ -1,22 +1,44 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 The Kelvani developers
+#
 # Installs the build into a temporary root and checks what a desktop gets:
-# the program, a valid desktop entry and AppStream metainfo, and the icon in
-# every size of the hicolor theme. Also compiles the Windows resource script
-# with the MinGW resource compiler.
-# Usage: check_install.sh BUILD_DIR
+# both programs and their manual pages, a valid desktop entry and AppStream
+# metainfo that name what is installed, and the icon in every size of the
+# hicolor theme. Also compiles the Windows resource script with the MinGW
+# resource compiler.
+# Usage: check_install.sh BUILD_DIR VERSION
 set -euo pipefail
-build=$1
+build=$1 version=$2
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
+fail() { echo "$1"; exit 1; }
 
 cmake --install "$build" --prefix "$root/usr" >/dev/null
 share=$root/usr/share
-test -x "$root/usr/bin/kelvani"
-desktop-file-validate "$share/applications/org.example.Kelvani.desktop"
-appstreamcli validate --no-net "$share/metainfo/org.example.Kelvani.metainfo.xml"
+desktop=$share/applications/org.example.Kelvani.desktop
+metainfo=$share/metainfo/org.example.Kelvani.metainfo.xml
+test -x "$root/usr/bin/kelvani" && test -x "$root/usr/bin/kelvani-walk"
+desktop-file-validate "$desktop"
+appstreamcli validate --no-net "$metainfo"
+for page in kelvani kelvani-walk; do
+    test -f "$share/man/man1/$page.1" || fail "no manual page for $page"
+    warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l "$share/man/man1/$page.1" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "the manual page of $page: $warnings"
+done
+
+# The names the desktop files give must be what is installed.
+exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+test -x "$root/usr/bin/$exec_name" || fail "Exec=$exec_name is not an installed program"
+icon=$(sed -n 's/^Icon=//p' "$desktop")
 for size in 32 48 64 128 256; do
-    icon=$share/icons/hicolor/${size}x${size}/apps/org.example.Kelvani.png
-    file "$icon" | grep -q "PNG image data, $size x $size" || { echo "bad icon: $icon"; exit 1; }
+    png=$share/icons/hicolor/${size}x${size}/apps/$icon.png
+    file "$png" | grep -q "PNG image data, $size x $size" || fail "Icon=$icon is not installed at $size x $size"
+done
+newest=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n 1 | cut -d'"' -f2)
+[ "$newest" = "$version" ] || fail "the metainfo's newest release is $newest, the project's version $version"
+for binary in $(sed -n 's:.*<binary>\(.*\)</binary>.*:\1:p' "$metainfo"); do
+    test -x "$root/usr/bin/$binary" || fail "the metainfo provides $binary, which is not installed"
 done
 
 # windres's own preprocessor would be the MinGW gcc; the script needs none of
@@ -25,9 +47,16 @@ windres() { x86_64-w64-mingw32-windres --preprocessor=cpp "$@"; }
 windres "$build/kelvani.rc" -O coff -o "$root/kelvani.o"
 windres "$build/kelvani.rc" -O res -o "$root/kelvani.res"
 x86_64-w64-mingw32-windres "$root/kelvani.res" -O rc -o "$root/decompiled.rc"
-grep -q 'VALUE "ProductVersion", "1.00"' "$root/decompiled.rc"
-grep -q 'VALUE "FileVersion", "1.00"' "$root/decompiled.rc"
-grep -q 'FILEVERSION 1, 0, 0, 0' "$root/decompiled.rc"
+grep -q "VALUE \"ProductVersion\", \"$version\"" "$root/decompiled.rc"
+grep -q "VALUE \"FileVersion\", \"$version\"" "$root/decompiled.rc"
+grep -q "FILEVERSION ${version%%.*}, $((10#${version#*.})), 0, 0" "$root/decompiled.rc"
 grep -q 'RT_GROUP_ICON' "$root/decompiled.rc"
 grep -qF '"\040\040\000\000", 1, 8,' "$root/decompiled.rc" # one 32 x 32 image, 8 bits a pixel
-echo "installed files, desktop entry, metainfo, icons and Windows resources are in order"
+# The version's string table must be the block that Translation names:
+# language and code page in hex, "0402" and "04B0" for Bulgarian in Unicode.
+block=$(sed -n 's/.*BLOCK "\([0-9A-Fa-f]\{8\}\)".*/\1/p' "$root/decompiled.rc")
+translation=$(sed -n 's/.*VALUE "Translation", \(.*\)/\1/p' "$root/decompiled.rc")
+read -r language codepage < <(tr -d ' ' <<<"$translation" | tr ',' ' ')
+[ "${block^^}" = "$(printf '%04X%04X' "$language" "$codepage")" ] \
+    || fail "the string table is block $block, but Translation says $translation"
+echo "installed files, desktop entry, metainfo, manual pages, icons and Windows resources are in order"
