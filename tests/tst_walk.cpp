@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kelvani developers
+
 // The walk on its own: readings of an entry, the item list, reset and
 // crossing, and every walk that can be played from a fresh start.
 
@@ -115,10 +118,12 @@ private slots:
         for (const char *e : {"2 БГ", "4 АБ", "6 ВГ"})
             list.AddItem(e);
         list.Select(1); // "4 АБ"
-        list.AddItem("1 АБ");
+        list.AddItem("1 АБ"); // before it
         QCOMPARE(list.ListIndex(), 2);
-        list.AddItem("7 ВБ");
-        QCOMPARE(list.ListIndex(), 2);
+        list.AddItem("3 БГ"); // at its very index
+        QCOMPARE(list.ListIndex(), 3);
+        list.AddItem("7 ВБ"); // after it
+        QCOMPARE(list.ListIndex(), 3);
         list.RemoveItem(0);
         QCOMPARE(list.List(list.ListIndex()), std::string("4 АБ"));
         list.RemoveItem(list.ListIndex());
@@ -144,18 +149,18 @@ private slots:
     void workedExample()
     {
         Walk w = Fresh();
-        CompareLists(w, kSorted, {}, {});
-        Cross(w, "5 АВ");
-        CompareLists(w, {"6 ВГ", "7 ВБ"}, {"5 АВ"},
-                     {"1 АБ", "1 БА", "2 БГ", "2 ГБ", "3 БГ", "3 ГБ", "4 АБ", "4 БА", "6 ГВ", "7 БВ"});
-        Cross(w, "7 ВБ");
-        CompareLists(w, {"1 БА", "2 БГ", "3 БГ", "4 БА"}, {"5 АВ", "7 ВБ"},
-                     {"1 АБ", "2 ГБ", "3 ГБ", "4 АБ", "6 ВГ", "6 ГВ"});
+        CHECKED(CompareLists(w, kSorted, {}, {}));
+        CHECKED(Cross(w, "5 АВ"));
+        CHECKED(CompareLists(w, {"6 ВГ", "7 ВБ"}, {"5 АВ"},
+                     {"1 АБ", "1 БА", "2 БГ", "2 ГБ", "3 БГ", "3 ГБ", "4 АБ", "4 БА", "6 ГВ", "7 БВ"}));
+        CHECKED(Cross(w, "7 ВБ"));
+        CHECKED(CompareLists(w, {"1 БА", "2 БГ", "3 БГ", "4 БА"}, {"5 АВ", "7 ВБ"},
+                     {"1 АБ", "2 ГБ", "3 ГБ", "4 АБ", "6 ВГ", "6 ГВ"}));
         for (const char *e : {"1 БА", "4 АБ", "2 БГ", "3 ГБ"}) {
-            Cross(w, e);
+            CHECKED(Cross(w, e));
             QCOMPARE(Problem(w), std::string());
         }
-        CompareLists(w, {}, {"5 АВ", "7 ВБ", "1 БА", "4 АБ", "2 БГ", "3 ГБ"}, {"6 ВГ", "6 ГВ"});
+        CHECKED(CompareLists(w, {}, {"5 АВ", "7 ВБ", "1 БА", "4 АБ", "2 БГ", "3 ГБ"}, {"6 ВГ", "6 ГВ"}));
     }
 
     // Standing on Г with only bridges 1, 4, 5 and 7 left: a dead end after three.
@@ -163,12 +168,12 @@ private slots:
     {
         Walk w = Fresh();
         for (const char *e : {"6 ВГ", "2 ГБ", "3 БГ"})
-            Cross(w, e);
-        CompareLists(w, {}, {"6 ВГ", "2 ГБ", "3 БГ"},
-                     {"1 АБ", "1 БА", "4 АБ", "4 БА", "5 АВ", "5 ВА", "7 БВ", "7 ВБ"});
+            CHECKED(Cross(w, e));
+        CHECKED(CompareLists(w, {}, {"6 ВГ", "2 ГБ", "3 БГ"},
+                     {"1 АБ", "1 БА", "4 АБ", "4 БА", "5 АВ", "5 ВА", "7 БВ", "7 ВБ"}));
         const Walk before = w;
         w.CrossBridge(walk::kAvailable); // nothing selected, nothing to select
-        CompareLists(w, before.List1[0].Items(), before.List1[1].Items(), before.List1[2].Items());
+        CHECKED(CompareLists(w, before.List1[0].Items(), before.List1[1].Items(), before.List1[2].Items()));
     }
 
 
@@ -176,13 +181,19 @@ private slots:
     void crossingElsewhereChangesNothing()
     {
         Walk w = Fresh();
-        Cross(w, "5 АВ");
+        CHECKED(Cross(w, "5 АВ"));
         const Walk before = w;
         w.List1[walk::kCrossed].Select(0);
         w.List1[walk::kRemaining].Select(3);
         w.List1[walk::kCatalogue].Select(5);
-        for (int index : {1, 2, 3, -1, 0}) // 0 last: Available has nothing selected
+        w.List1[walk::kAvailable].Select(1); // ready to cross, but only for index 0
+        for (int index : {1, 2, 3, -1}) {
             w.CrossBridge(index);
+            for (int i = 0; i < 4; ++i)
+                QCOMPARE(w.List1[i].Items(), before.List1[i].Items());
+        }
+        w.List1[walk::kAvailable].Select(-1);
+        w.CrossBridge(walk::kAvailable); // nothing selected in Available
         for (int i = 0; i < 4; ++i)
             QCOMPARE(w.List1[i].Items(), before.List1[i].Items());
     }
@@ -192,10 +203,10 @@ private slots:
         for (const Texts &moves : {Texts{}, Texts{"5 АВ", "7 ВБ"}, Texts{"6 ВГ", "2 ГБ", "3 БГ"}}) {
             Walk w = Fresh();
             for (const std::string &e : moves)
-                Cross(w, e);
+                CHECKED(Cross(w, e));
             w.List1[walk::kRemaining].Select(w.List1[walk::kRemaining].ListCount() - 1);
             w.ResetWalk();
-            CompareLists(w, kSorted, {}, {});
+            CHECKED(CompareLists(w, kSorted, {}, {}));
             for (int i = 0; i < 3; ++i)
                 QCOMPARE(w.List1[i].ListIndex(), -1);
             QVERIFY(std::equal(w.List1[3].Items().begin(), w.List1[3].Items().end(), walk::kCatalogueEntries.begin()));
@@ -224,9 +235,11 @@ private slots:
                 QVERIFY(std::equal(next.List1[3].Items().begin(), next.List1[3].Items().end(),
                                    walk::kCatalogueEntries.begin()));
                 play(next);
+                if (QTest::currentTestFailed())
+                    return;
             }
         };
-        play(Fresh());
+        CHECKED(play(Fresh()));
 
         const std::map<int, std::pair<char, char>> bridges = {{1, {'A', 'B'}}, {2, {'B', 'D'}}, {3, {'B', 'D'}},
                                                              {4, {'A', 'B'}}, {5, {'A', 'C'}}, {6, {'C', 'D'}},
