@@ -37,12 +37,23 @@ QImage ReadImage(const QString &fileName, const char *format)
 // has been refilled by the crossing. For the same reason the second press of
 // a double-click selects nothing: it would land on whatever entry the first
 // press's crossing moved under the pointer.
+//
+// A list that grows at its end (Crossed, whose newest entry says where the
+// walker stands) scrolls to that end whenever it lays out its entries anew,
+// which costs nothing beyond the layout the view does anyway.
 class ListBox : public QListWidget
 {
 public:
-    using QListWidget::QListWidget;
+    ListBox(QWidget *parent, bool followsEnd) : QListWidget(parent), followsEnd_(followsEnd) {}
 
 protected:
+    void doItemsLayout() override
+    {
+        QListWidget::doItemsLayout();
+        if (followsEnd_)
+            scrollToBottom();
+    }
+
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index, const QEvent *event) const override
     {
         switch (event ? event->type() : QEvent::None) {
@@ -90,6 +101,9 @@ protected:
         painter.setPen(QPen(palette().color(QPalette::Text), 1, Qt::DotLine));
         painter.drawRect(viewport()->rect().adjusted(1, 1, -2, -2));
     }
+
+private:
+    bool followsEnd_;
 };
 
 // A push button drawn flat in its own background colour with a raised (or,
@@ -167,10 +181,6 @@ void ShowList(QListWidget *view, const walk::ItemList &list)
         // out where the walk can go on; Space crosses it.
         if (view->hasFocus() && view->count() > 0)
             view->selectionModel()->setCurrentIndex(view->model()->index(0, 0), QItemSelectionModel::NoUpdate);
-        // Crossed grows at its end, and its newest entry says where the
-        // walker stands: keep it in sight.
-        if (!list.Sorted() && view->count() > 0)
-            view->scrollToItem(view->item(view->count() - 1));
     }
     if (list.ListIndex() >= 0)
         view->setCurrentRow(list.ListIndex(), QItemSelectionModel::ClearAndSelect);
@@ -255,7 +265,7 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     };
     addLabel(0);
     for (int i = 0; i < 4; ++i) {
-        List1[i] = new ListBox(this);
+        List1[i] = new ListBox(this, !walk_.List1[i].Sorted());
         List1[i]->setObjectName(QStringLiteral("List1_%1").arg(i));
         List1[i]->setGeometry(listPlaces[i]);
         List1[i]->setUniformItemSizes(true); // every entry is one line of four characters
