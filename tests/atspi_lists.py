@@ -1,7 +1,11 @@
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 The Kelvani developers
 """Reads Kelvani's window through AT-SPI, as a screen reader does, and plays
-one crossing by keyboard and one by mouse, checking after each that the
-accessible lists changed. Run by check_atspi.sh inside a session that has
-a D-Bus bus, the accessibility bus and Kelvani running."""
+one crossing by keyboard, one by a click and one by a double-click, checking
+after each that the accessible lists changed as they should; then opens the
+help with F1, reads it, and closes it with Escape. Run by check_atspi.sh
+inside a session that has a D-Bus bus, the accessibility bus and Kelvani
+running."""
 import subprocess
 import sys
 import time
@@ -55,10 +59,9 @@ def main():
     assert names["Условие на задачата"].getRole() == pyatspi.ROLE_TEXT
     assert names["Kelvani"].getRole() == pyatspi.ROLE_LABEL
     description = names["Карта на мостовете"].description
-    for part in ["А е северният бряг", "Б е западният остров", "В е източният остров", "Г е южният бряг",
-                 "1 и 4 свързват А и Б", "2 и 3 свързват Б и Г", "5 свързва А и В", "6 свързва В и Г",
-                 "7 свързва Б и В"]:
-        assert part in description, description
+    assert description == ("Четири земи: А е северният бряг, Б е западният остров, В е източният остров, "
+                           "Г е южният бряг. Мостове 1 и 4 свързват А и Б; мостове 2 и 3 свързват Б и Г; "
+                           "мост 5 свързва А и В; мост 6 свързва В и Г; мост 7 свързва Б и В."), description
 
     # Keyboard: give the window the input focus (there is no window manager
     # to do it), Tab from the statement to Available, where focus rests on
@@ -78,7 +81,37 @@ def main():
     subprocess.run(["xdotool", "mousemove", str(extents.x + 20), str(extents.y + 10), "click", "1"], check=True)
     shown = wait_for(app, lambda s: s["Преминати"] == ["1 АБ", "2 БГ"], "after a click")
     assert shown["Достъпни"] == ["3 ГБ", "6 ГВ"], shown
-    print("AT-SPI shows the named lists, their items, and both crossings")
+
+    # A real double-click on "3 ГБ" crosses it, and not also "4 БА", which
+    # the crossing moves under the pointer before the second press.
+    subprocess.run(["xdotool", "click", "--repeat", "2", "--delay", "80", "1"], check=True)
+    wait_for(app, lambda s: len(s["Преминати"]) >= 3, "after a double-click")
+    time.sleep(0.5)
+    shown = lists(app)
+    assert shown["Преминати"] == ["1 АБ", "2 БГ", "3 ГБ"], shown
+
+    # F1 opens the help, which a screen reader can read; Escape closes it.
+    subprocess.run(["xdotool", "key", "F1"], check=True)
+    for _ in range(50):
+        help_text = [node for node in descendants(app) if node.name == "Помощ за Kelvani"
+                     and node.getRole() != pyatspi.ROLE_DIALOG]
+        if help_text:
+            break
+        time.sleep(0.1)
+    else:
+        sys.exit("F1 opened no help that AT-SPI can see")
+    text = help_text[0].queryText().getText(0, -1)
+    for part in ["Достъпни", "„5 АВ“", "F1", "Ойлер", "1736", "версия 1.00", "MIT"]:
+        assert part in text, part
+    subprocess.run(["xdotool", "key", "Escape"], check=True)
+    for _ in range(50):
+        if not help_text[0].getState().contains(pyatspi.STATE_SHOWING):
+            break
+        time.sleep(0.1)
+    else:
+        sys.exit("Escape did not close the help")
+    assert lists(app) == shown, lists(app)
+    print("AT-SPI shows the named lists, their items, three crossings, and the help")
 
 
 main()
