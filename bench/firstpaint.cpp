@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kelvani developers
+
 // Measures, for bench/run.sh:
 //   kelvani-bench kelvani   Kelvani's window, started as main.cpp starts it
 //   kelvani-bench bare      a bare Qt window of the same size with one list box

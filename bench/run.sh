@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 The Kelvani developers
+#
 # Start-up time to the first paint and peak resident memory of Kelvani's
 # window against a bare Qt window of the same size with one list box, empty
 # or holding one entry: ten runs of each, taken in turns on one virtual X
@@ -8,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ "${1:-}" != --inside ]; then
     . scripts/deps.sh
-    kelvani_install "${KELVANI_BUILD_PACKAGES[@]}" qt6-qpa-plugins xvfb xauth time
+    kelvani_install "${KELVANI_BUILD_PACKAGES[@]}" "${KELVANI_RUN_PACKAGES[@]}" xvfb xauth time
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
     cmake --build build --target kelvani-bench >/dev/null
     exec xvfb-run -a -s "-screen 0 640x480x24" "$0" --inside

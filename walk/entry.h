@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kelvani developers
+
 // Crossing entries: the texts that every list of the walk holds.
 //
 // An entry is four characters: the bridge digit, a blank, the land the

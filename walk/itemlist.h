@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kelvani developers
+
 // An item list: the list box that holds one part of the walk's state.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kelvani developers
+
 // The bridge walk: four item lists and the two rules that change them.
 //
 // The lists are the walk's whole state; there is no counter or current-land

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kelvani developers
+
 // Draws the window's pictures, so that they can be changed and drawn again:
 //
 //   QT_QPA_PLATFORM=offscreen kelvani-drawpictures window/content

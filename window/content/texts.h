@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kelvani developers
+
 // The window's fixed texts, in UTF-8. Each line of a text ends in a line
 // break; blanks at line ends belong to the text.
 #pragma once
