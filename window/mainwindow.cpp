@@ -90,6 +90,27 @@ protected:
         }
     }
 
+    // A typed character selects the next entry that starts with it, from the
+    // entry the focus rests on if that is not selected yet. Unlike Qt's own
+    // search, characters typed in quick succession do not add up to one
+    // text: in Available each selection refills the list, and Space, which
+    // Qt also passes on as a search, would otherwise pick a second entry
+    // ("7" then Space searching for "7 ").
+    void keyboardSearch(const QString &search) override
+    {
+        const QString key = search.trimmed();
+        if (key.size() != 1 || count() == 0)
+            return;
+        const int from = currentItem() && currentItem()->isSelected() ? currentRow() + 1 : qMax(currentRow(), 0);
+        for (int k = 0; k < count(); ++k) {
+            const int row = (from + k) % count();
+            if (item(row)->text().startsWith(key)) {
+                setCurrentRow(row);
+                return;
+            }
+        }
+    }
+
     // An empty list that holds the focus shows it with a dotted outline just
     // inside its border; the rest keeps the list's colour.
     void paintEvent(QPaintEvent *event) override
