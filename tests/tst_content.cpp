@@ -20,55 +20,46 @@
 namespace {
 
 // The lands as the picture shows them: the connected areas of land green
-// (#008000), large ones only (the insides of letters are green too). Each
-// pixel gets the number of its area, or -1.
+// (#008000), large ones only (the insides of letters are green too), each
+// pixel labelled with the number of its land or -1.
 struct Lands
 {
-    explicit Lands(const QImage &map) : width(map.width()), area(map.width() * map.height(), -1)
+    explicit Lands(const QImage &map) : map(map), label(map.width() * map.height(), -1)
     {
-        int next = 0;
-        for (int start = 0; start < int(area.size()); ++start) {
-            if (area[start] != -1 || map.pixel(start % width, start / width) != qRgb(0, 0x80, 0))
-                continue;
-            std::vector<int> todo = {start}, members;
-            area[start] = -2;
-            while (!todo.empty()) {
-                const int at = todo.back();
-                todo.pop_back();
-                members.push_back(at);
-                const int x = at % width, y = at / width;
-                for (const QPoint n : {QPoint(x - 1, y), QPoint(x + 1, y), QPoint(x, y - 1), QPoint(x, y + 1)}) {
-                    const int i = n.y() * width + n.x();
-                    if (map.rect().contains(n) && area[i] == -1 && map.pixel(n) == qRgb(0, 0x80, 0)) {
-                        area[i] = -2;
-                        todo.push_back(i);
-                    }
-                }
+        const auto green = [&](QPoint p) { return map.rect().contains(p) && map.pixel(p) == qRgb(0, 0x80, 0); };
+        std::vector<int> seen(label.size(), 0);
+        for (int y = 0; y < map.height(); ++y)
+            for (int x = 0; x < map.width(); ++x) {
+                if (seen[Index({x, y})] || !green({x, y}))
+                    continue;
+                std::vector<QPoint> area = {{x, y}};
+                seen[Index({x, y})] = 1;
+                for (std::size_t i = 0; i < area.size(); ++i)
+                    for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
+                        if (const QPoint n = area[i] + step; green(n) && !seen[Index(n)]++)
+                            area.push_back(n);
+                if (area.size() > 300)
+                    for (const QPoint p : area)
+                        label[Index(p)] = count;
+                count += area.size() > 300;
             }
-            const int label = members.size() > 300 ? next++ : -1;
-            for (int i : members)
-                area[i] = label;
-        }
-        count = next;
     }
+    int Index(QPoint p) const { return p.y() * map.width() + p.x(); }
 
     // The land nearest to a point, within 12 pixels; -1 when there is none.
-    int Near(QPointF p) const
+    int Near(QPointF at) const
     {
-        const QPoint c = p.toPoint();
         for (int r = 0; r <= 12; ++r)
             for (int dy = -r; dy <= r; ++dy)
-                for (int dx = -r; dx <= r; ++dx) {
-                    const QPoint q = c + QPoint(dx, dy);
-                    if (q.x() >= 0 && q.y() >= 0 && q.x() < width && q.y() * width + q.x() < int(area.size())
-                        && area[q.y() * width + q.x()] >= 0)
-                        return area[q.y() * width + q.x()];
-                }
+                for (int dx = -r; dx <= r; ++dx)
+                    if (const QPoint p = at.toPoint() + QPoint(dx, dy); map.rect().contains(p) && label[Index(p)] >= 0)
+                        return label[Index(p)];
         return -1;
     }
 
-    int width, count = 0;
-    std::vector<int> area;
+    const QImage &map;
+    std::vector<int> label;
+    int count = 0;
 };
 
 } // namespace

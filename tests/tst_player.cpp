@@ -137,9 +137,7 @@ private slots:
         QTest::newRow("walk extra") << walk << QStringList{"-h", "\x1b[2J"} << 1 << ""
                                     << "kelvani-walk: unexpected argument \"\\x1B[2J\"; try 'kelvani-walk --help'";
         QTest::newRow("kelvani --help") << window << QStringList{"--help"} << 0 << "Usage: kelvani" << "";
-        QTest::newRow("kelvani -h") << window << QStringList{"-h"} << 0 << "Usage: kelvani" << "";
-        QTest::newRow("kelvani --version") << window << QStringList{"--version"} << 0 << "kelvani " + version << "";
-        QTest::newRow("kelvani Qt option") << window << QStringList{"-platform", "xcb", "-v"} << 0 << "kelvani " + version << "";
+        QTest::newRow("kelvani Qt option") << window << QStringList{"-platform", "xcb", "--version"} << 0 << "kelvani " + version << "";
         QTest::newRow("kelvani unknown") << window << QStringList{"--what"} << 1 << ""
                                          << "kelvani: Unknown option 'what'. Try 'kelvani --help'.";
         QTest::newRow("kelvani argument") << window << QStringList{"file"} << 1 << ""
