@@ -20,6 +20,8 @@ QDialog *CreateHelpWindow(QWidget *parent)
 
     auto *text = new QTextBrowser(help);
     text->setAccessibleName(content::kHelpTitle);
+    // A caret to read with, as a screen reader's users expect; Ctrl+End works.
+    text->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     text->setHtml(QString::fromUtf8(content::kHelpHtml).arg(QStringLiteral(KELVANI_VERSION)));
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, help);
