@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Kelvani developers
 #include "mainwindow.h"
 
-#include "content/texts.h"
+#include "form.h"
 #include "helpwindow.h"
 
 #include <QApplication>
@@ -177,6 +177,8 @@ private:
     QPixmap map_;
 };
 
+QColor Colour(form::Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
+
 void SetColour(QWidget *widget, QPalette::ColorRole role, QColor colour)
 {
     QPalette palette = widget->palette();
@@ -213,7 +215,7 @@ void ShowList(QListWidget *view, const walk::ItemList &list)
 
 QFont MainWindow::ControlFont()
 {
-    QFont font(QStringLiteral("Times New Roman"), 12, QFont::Normal);
+    QFont font(QString::fromLatin1(form::kFont.face), form::kFont.points, form::kFont.weight);
     font.setStyleHint(QFont::Serif);
     return font;
 }
@@ -249,9 +251,9 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
 {
     setWindowTitle(content::kCaption);
     setWindowIcon(QIcon(QPixmap::fromImage(ReadImage(QStringLiteral(":/kelvani-32.png"), "PNG"))));
-    setFixedSize(481, 424);
+    setFixedSize(form::Pixels(form::kWidth, 96), form::Pixels(form::kHeight, 96));
     QPalette colours = FixedPalette();
-    colours.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xFF));
+    colours.setColor(QPalette::Window, Colour(form::kWindowColour));
     colours.setColor(QPalette::WindowText, Qt::black);
     colours.setColor(QPalette::Base, Qt::white);
     colours.setColor(QPalette::Text, Qt::black);
@@ -260,57 +262,60 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     setAutoFillBackground(true);
     setFont(ControlFont());
 
-    // Created in tab order, which is the order in which Tab visits them.
-    for (int i = 0; i < 2; ++i) {
-        Text1[i] = new QPlainTextEdit(this);
-        Text1[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
-        Text1[i]->setReadOnly(true);
-        Text1[i]->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        Text1[i]->setTabChangesFocus(true);
-        Text1[i]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        Text1[i]->setPlainText(i == 0 ? content::kStatement : content::kSecondText);
-    }
-    Text1[0]->setGeometry(8, 304, 449, 105);
-    Text1[1]->setGeometry(40, 312, 449, 121);
-    Text1[1]->hide();
-
-    const QColor listColours[] = {QColor(0xC0, 0xFF, 0xC0), QColor(0xFF, 0x80, 0xFF), QColor(0x80, 0x80, 0xFF)};
-    const QRect listPlaces[] = {{16, 160, 81, 118}, {200, 240, 81, 61}, {384, 160, 81, 118}, {24, 32, 81, 61}};
-    const QRect labelPlaces[] = {{48, 0, 377, 25}, {16, 136, 81, 25}, {200, 216, 81, 25}, {384, 136, 81, 25}};
-    auto addLabel = [&](int i) {
-        Label1[i] = new QLabel(content::kLabelCaptions[i], this);
-        Label1[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
-        Label1[i]->setAlignment(Qt::AlignCenter);
-        Label1[i]->setGeometry(labelPlaces[i]);
-        SetColour(Label1[i], QPalette::Window, QColor(0xFF, 0xC0, 0x80));
-    };
-    addLabel(0);
-    for (int i = 0; i < 4; ++i) {
-        List1[i] = new ListBox(this, !walk_.List1[i].Sorted());
-        List1[i]->setObjectName(QStringLiteral("List1_%1").arg(i));
-        List1[i]->setGeometry(listPlaces[i]);
-        List1[i]->setUniformItemSizes(true); // every entry is one line of four characters
-        if (i < 3) {
-            SetColour(List1[i], QPalette::Base, listColours[i]);
-            List1[i]->setAccessibleName(content::kLabelCaptions[i + 1]);
-            addLabel(i + 1);
+    // Built from the window's definition, in its order, which is also the
+    // order in which Tab visits the controls that take the focus.
+    for (const form::Control &control : form::kControls) {
+        const QString text = control.text ? QString::fromUtf8(control.text) : QString();
+        QWidget *widget = nullptr;
+        switch (control.kind) {
+        case form::Kind::TextBox: {
+            auto *edit = new QPlainTextEdit(this);
+            edit->setReadOnly(true);
+            edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+            edit->setTabChangesFocus(true);
+            edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            edit->setPlainText(text);
+            widget = Text1[control.index] = edit;
+            break;
         }
-        connect(List1[i], &QListWidget::itemSelectionChanged, this, [this, i] { List1_Click(i); });
+        case form::Kind::Label: {
+            auto *label = new QLabel(text, this);
+            label->setAlignment(Qt::AlignCenter);
+            widget = Label1[control.index] = label;
+            break;
+        }
+        case form::Kind::ListBox: {
+            auto *list = new ListBox(this, !walk_.List1[control.index].Sorted());
+            list->setUniformItemSizes(true); // every entry is one line of four characters
+            if (control.index != walk::kCatalogue)
+                list->setAccessibleName(content::kLabelCaptions[control.index + 1]);
+            connect(list, &QListWidget::itemSelectionChanged, this, [this, i = control.index] { List1_Click(i); });
+            widget = List1[control.index] = list;
+            break;
+        }
+        case form::Kind::PictureBox:
+            widget = Picture1 = new MapBox(this);
+            Picture1->setAccessibleName(content::kMapName);
+            Picture1->setAccessibleDescription(content::kMapDescription);
+            break;
+        case form::Kind::CommandButton:
+            widget = Command1 = new ColourButton(text, this);
+            Command1->setAutoDefault(true); // Enter presses it when it has the focus, as Space does
+            connect(Command1, &QPushButton::clicked, this, &MainWindow::Command1_Click);
+            break;
+        }
+        widget->setObjectName(control.index < 0 ? QString::fromLatin1(control.name)
+                                                : QStringLiteral("%1_%2").arg(QLatin1String(control.name)).arg(control.index));
+        const form::Rect place = form::Pixels(control.place, 96); // Qt scales for denser screens itself
+        widget->setGeometry(place.left, place.top, place.width, place.height);
+        if (control.background) {
+            const auto role = control.kind == form::Kind::ListBox ? QPalette::Base
+                            : control.kind == form::Kind::CommandButton ? QPalette::Button : QPalette::Window;
+            SetColour(widget, role, Colour(*control.background));
+        }
+        if (!control.shown)
+            widget->hide();
     }
-    List1[walk::kCatalogue]->hide();
-
-    Picture1 = new MapBox(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(128, 32, 224, 177);
-    Picture1->setAccessibleName(content::kMapName);
-    Picture1->setAccessibleDescription(content::kMapDescription);
-
-    Command1 = new ColourButton(content::kClearCaption, this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(384, 48, 81, 25);
-    SetColour(Command1, QPalette::Button, QColor(0xFF, 0x80, 0x80));
-    Command1->setAutoDefault(true); // Enter presses it when it has the focus, as Space does
-    connect(Command1, &QPushButton::clicked, this, &MainWindow::Command1_Click);
 
     new QShortcut(QKeySequence::HelpContents, this, this, &MainWindow::ShowHelp);
 

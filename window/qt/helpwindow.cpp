@@ -22,7 +22,7 @@ QDialog *CreateHelpWindow(QWidget *parent)
     text->setAccessibleName(content::kHelpTitle);
     // A caret to read with, as a screen reader's users expect; Ctrl+End works.
     text->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
-    text->setHtml(QString::fromUtf8(content::kHelpHtml).arg(QStringLiteral(KELVANI_VERSION)));
+    text->setMarkdown(QString::fromUtf8(content::kHelp).arg(QStringLiteral(KELVANI_VERSION)));
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, help);
     QObject::connect(buttons, &QDialogButtonBox::rejected, help, &QDialog::reject);
