@@ -17,6 +17,13 @@
 #include <string>
 #include <string_view>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <vector>
+#include <windows.h>
+#endif
+
 namespace {
 
 void PrintList(const char *caption, const walk::ItemList &list)
@@ -119,9 +126,8 @@ std::string Usage(int count)
     return "type a number from 0 to " + std::to_string(count - 1) + ", c to start again or q to quit";
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+// The player, once its arguments are in UTF-8.
+int Play(int argc, char *argv[])
 {
     if (argc > 1) {
         const std::string_view option = argv[1];
@@ -171,3 +177,39 @@ int main(int argc, char *argv[])
     }
     return 0;
 }
+
+} // namespace
+
+#ifdef _WIN32
+// On Windows the arguments arrive in UTF-16 and the console has a code page
+// of its own: the player takes its arguments in UTF-8, sets the console to
+// UTF-8 while it runs and back afterwards, and reads its input as bytes, so
+// that CR and Ctrl+Z are bytes like any other (a CR before a line's end is
+// trimmed as a blank is).
+int wmain(int argc, wchar_t *wide[])
+{
+    std::vector<std::string> arguments;
+    std::vector<char *> argv;
+    for (int i = 0; i < argc; ++i) {
+        std::string &utf8 = arguments.emplace_back(
+            WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr), '\0');
+        WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr);
+        utf8.pop_back(); // the terminating zero
+    }
+    for (std::string &argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    const UINT input = GetConsoleCP(), output = GetConsoleOutputCP();
+    SetConsoleCP(CP_UTF8);
+    SetConsoleOutputCP(CP_UTF8);
+    _setmode(_fileno(stdin), _O_BINARY);
+    const int status = Play(argc, argv.data());
+    if (input != 0) { // 0: there is no console, only pipes or files
+        SetConsoleCP(input);
+        SetConsoleOutputCP(output);
+    }
+    return status;
+}
+#else
+int main(int argc, char *argv[]) { return Play(argc, argv); }
+#endif

@@ -88,4 +88,8 @@ inline constexpr std::array<Control, 12> kControls = {{
     {Kind::CommandButton, "Command1", -1, {5760, 720, 1215, 375}, true, Rgb{0xFF, 0x80, 0x80}, content::kClearCaption},
 }};
 
+// The number of the control at position i of kControls, for hosts and tests
+// that address controls by number (the Win32 host's child-window ids).
+constexpr int ControlId(std::size_t i) { return 100 + static_cast<int>(i); }
+
 } // namespace form
