@@ -19,5 +19,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Linked statically: each program is one file that needs no DLL beyond
 # those every Windows has.
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+# Released programs carry no symbols nor code that nothing calls.
+set(CMAKE_CXX_FLAGS_RELEASE_INIT "-O2 -DNDEBUG -ffunction-sections -fdata-sections")
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s -Wl,--gc-sections")
 # Every Windows test runs under Wine, in a session of its own.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tests/win32/wine_session.sh)
