@@ -393,10 +393,14 @@ void Mouse()
     // A drag from "2 БГ" over the entries the crossing moves under it.
     k.Point(walk::kAvailable, Wide("2 БГ"));
     Send({Button(MOUSEEVENTF_LEFTDOWN)});
+    POINT at;
+    GetCursorPos(&at);
     for (int step = 1; step <= 4; ++step) {
-        INPUT move = Button(MOUSEEVENTF_MOVE);
-        move.mi.dy = 10;
+        INPUT move = Button(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
+        move.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+        move.mi.dy = (at.y + 12 * step) * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
         Send({move});
+        Sleep(20);
     }
     Send({Button(MOUSEEVENTF_LEFTUP)});
     k.Click(walk::kAvailable, Wide("3 ГБ"), false);
@@ -406,6 +410,7 @@ void Mouse()
     COMPARE(k.Lists(), (std::array<Texts, 3>{Entries({"3 ГБ", "6 ГВ"}), Entries({"1 АБ", "2 БГ"}),
                                             Entries({"3 БГ", "4 АБ", "4 БА", "5 АВ", "5 ВА", "6 ВГ", "7 БВ", "7 ВБ"})}));
     COMPARE(SendMessageW(k.List(1), LB_GETCURSEL, 0, 0), LRESULT(0));
+    COMPARE(SendMessageW(k.List(0), LB_GETCURSEL, 0, 0), LRESULT(-1)); // nothing left selected
 }
 
 // Tab and Shift+Tab in order, focus alone crossing nothing; the keys that
