@@ -27,9 +27,20 @@ for page in kelvani kelvani-walk; do
     [ -z "$warnings" ] || fail "the manual page of $page: $warnings"
 done
 
-# The names the desktop files give must be what is installed.
+# Each manual page's NAME line names its own program, as whatis reads it.
+LC_ALL=C.UTF-8 mandb -q "$share/man" 2>/dev/null
+for page in kelvani kelvani-walk; do
+    LC_ALL=C.UTF-8 whatis -M "$share/man" "$page" | grep -q "^$page (1) *- walk the seven bridges of Königsberg" \
+        || fail "whatis $page: $(LC_ALL=C.UTF-8 whatis -M "$share/man" "$page" 2>&1)"
+done
+names=$(LC_ALL=C.UTF-8 man -M "$share/man" -k . | cut -d' ' -f1 | sort | tr '\n' ' ')
+[ "$names" = "kelvani kelvani-walk " ] || fail "man -k lists $names"
+
+# The names the desktop files give must be what is installed; the menu
+# starts the window, not the console player.
 exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
 test -x "$root/usr/bin/$exec_name" || fail "Exec=$exec_name is not an installed program"
+[ "$exec_name" = kelvani ] || fail "Exec=$exec_name does not start the window program, kelvani"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 for size in 32 48 64 128 256; do
     png=$share/icons/hicolor/${size}x${size}/apps/$icon.png

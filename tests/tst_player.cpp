@@ -108,6 +108,9 @@ private slots:
         QTest::newRow("bell and C1") << QByteArray("\a\xc2\x9b" "31m") << "\\x07\\x9B31m";
         QTest::newRow("invalid UTF-8") << QByteArray("\xff\xfe\xc0\xaf\xed\xa0\x80 Ж") << "\\xFF\\xFE\\xC0\\xAF\\xED\\xA0\\x80 Ж";
         QTest::newRow("quote and backslash") << QByteArray("a\"b\\c") << "a\\\"b\\\\c";
+        QTest::newRow("CR, TAB and DEL") << QByteArray("a\rb\tc\x7f") << "a\\x0Db\\x09c\\x7F";
+        QTest::newRow("overlong and past U+10FFFF") << QByteArray("\xe0\x9f\xbf\xf0\x8f\xbf\xbf\xf4\x90\x80\x80\xf5\xbf")
+                                                   << "\\xE0\\x9F\\xBF\\xF0\\x8F\\xBF\\xBF\\xF4\\x90\\x80\\x80\\xF5\\xBF";
         QTest::newRow("a megabyte") << QByteArray(1 << 20, 'x') << QString(40, 'x') + "...";
     }
     void badInputIsEchoedSafely()
@@ -130,7 +133,13 @@ private slots:
         QTest::addColumn<QString>("error"); // the one line on standard error
         const QString walk = QStringLiteral(KELVANI_WALK_PATH), window = QStringLiteral(KELVANI_PATH);
         const QString version = QStringLiteral(KELVANI_VERSION "\n");
-        QTest::newRow("walk --help") << walk << QStringList{"--help"} << 0 << "Usage: kelvani-walk" << "";
+        QTest::newRow("walk --help") << walk << QStringList{"--help"} << 0 << QStringLiteral(
+            "Usage: kelvani-walk [-h | --help] [-v | --version]\nWalk the seven bridges of Königsberg in a terminal.\n\n"
+            "Prints three lines, the lists Достъпни (the bridges that can be crossed\nfrom where you stand), Преминати "
+            "(crossed so far, in order) and Оставащи\n(the rest), each entry a bridge number and the two lands it leads from\n"
+            "and to (\"5 АВ\"), then a blank line. Then reads one command a line:\n  k   (a number) cross item k of Достъпни, "
+            "counting from 0\n  c   start again\n  q   quit (so does the end of input)\nand prints the lists again after "
+            "each crossing or new start. Bad input\nis reported on standard error and changes nothing.\n") << "";
         QTest::newRow("walk -v") << walk << QStringList{"-v"} << 0 << "kelvani-walk " + version << "";
         QTest::newRow("walk unknown") << walk << QStringList{"--what"} << 1 << ""
                                       << "kelvani-walk: unknown option \"--what\"; try 'kelvani-walk --help'";

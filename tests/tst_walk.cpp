@@ -72,6 +72,7 @@ private slots:
         QTest::newRow("non-digit") << std::string("Б 1А") << 0 << std::string("1") << std::string("А");
         QTest::newRow("blank first") << std::string(" АБ") << 0 << std::string("Б") << std::string();
         QTest::newRow("digit only") << std::string("1") << 1 << std::string() << std::string();
+        QTest::newRow("nine") << std::string("9 АБ") << 9 << std::string("А") << std::string("Б"); // matches no bridge
         QTest::newRow("three characters") << std::string("4 А") << 4 << std::string("А") << std::string();
         QTest::newRow("ascii lands") << std::string("2 xy") << 2 << std::string("x") << std::string("y");
         // A continuation byte with no lead byte still counts as one character.

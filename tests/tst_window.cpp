@@ -4,6 +4,8 @@
 // The window as a user meets it: what it shows at start, where and in which
 // colours, and what mouse clicks and key presses do to the lists.
 
+#include "commandline.h"
+#include "helpwindow.h"
 #include "mainwindow.h"
 #include "walkcheck.h"
 
@@ -19,7 +21,9 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
+#include <QTextBrowser>
 
 using Texts = walkcheck::Texts;
 using walkcheck::kSorted;
@@ -84,7 +88,18 @@ class TestWindow : public QObject
     }
 
 private slots:
-    void initTestCase() { MainWindow::PrepareApplication(); } // as main() does
+    // As main() does: a style the user chose on the command line stays; the
+    // tests then run with the window's own, Fusion.
+    void initTestCase()
+    {
+        bool styleChosen = false;
+        char *arguments[] = {const_cast<char *>("kelvani"), const_cast<char *>("-style"), const_cast<char *>("Windows")};
+        QCOMPARE(ParseCommandLine(3, arguments, styleChosen), std::nullopt);
+        QApplication::setStyle(QStringLiteral("Windows")); // what QApplication does with -style
+        MainWindow::PrepareApplication(styleChosen);
+        QCOMPARE(QApplication::style()->name(), QStringLiteral("windows"));
+        MainWindow::PrepareApplication();
+    }
     void init()
     {
         w = std::make_unique<MainWindow>();
@@ -103,6 +118,9 @@ private slots:
         QVERIFY(!w->Text1[1]->isVisible());
         QCOMPARE(QApplication::focusWidget(), w->Text1[0]);
         QCOMPARE(w->windowTitle(), QStringLiteral("www.example.org Kelvani"));
+        QVERIFY(w->windowIcon().availableSizes().contains(QSize(32, 32)));
+        QCOMPARE(w->minimumSize(), QSize(481, 424));
+        QCOMPARE(w->maximumSize(), QSize(481, 424));
         QCOMPARE(w->Command1->text(), QStringLiteral("Чисти"));
         const QStringList captions = {"Kelvani", "Достъпни", "Преминати", "Оставащи"};
         for (int i = 0; i < 4; ++i)
@@ -198,6 +216,23 @@ private slots:
         CHECKED(ExpectLists(kSorted, {}, {}));
         QTest::mouseClick(w->Command1, Qt::LeftButton);
         CHECKED(ExpectLists(kSorted, {}, {}));
+
+        // Held, Clear looks pressed; given the focus by a key, it shows a
+        // focus rectangle inside its 2-pixel edge, which stays as it was.
+        w->Text1[0]->setFocus();
+        const QImage up = w->Command1->grab().toImage();
+        w->Command1->setDown(true);
+        QVERIFY(w->Command1->grab().toImage() != up);
+        w->Command1->setDown(false);
+        QTest::keyClick(w->Text1[0], Qt::Key_Backtab); // a focus moved by key shows
+        QCOMPARE(QApplication::focusWidget(), w->Command1);
+        const QImage focused = w->Command1->grab().toImage();
+        int changed = 0;
+        for (int y = 0; y < up.height(); ++y)
+            for (int x = 0; x < up.width(); ++x)
+                if (focused.pixel(x, y) != up.pixel(x, y) && ++changed)
+                    QVERIFY(up.rect().adjusted(2, 2, -2, -2).contains(x, y));
+        QVERIFY(changed > 0);
     }
 
     // Clicks that are not a selection in Available: entries of Crossed and
@@ -295,15 +330,16 @@ private slots:
             CHECKED(ExpectLists(kSorted, {}, {}));
         }
 
-        // End, a typed first digit, and Space, Home or Page Up on the entry
-        // the focus rests on after a crossing (the first, for a screen reader
-        // to read out) each cross exactly one entry. A digit that starts no
-        // entry ("5" on Б) crosses nothing, nor makes the next Space cross a
-        // second entry (Qt's search for "5 " would pick "5 АВ").
+        // A typed first digit (on a fresh walk the first entry with it), End,
+        // and Space, Home or Page Up on the entry the focus rests on after a
+        // crossing (the first, for a screen reader to read out) each cross
+        // exactly one entry. A digit that starts no entry ("7" on В) crosses
+        // nothing, nor makes the next Space cross a second entry (Qt's search
+        // for "7 " would pick "7 ВБ").
         w->List1[0]->setFocus();
-        const std::pair<Qt::Key, const char *> steps[] = {{Qt::Key_End, "7 ВБ"},  {Qt::Key_5, nullptr},
-                                                          {Qt::Key_Space, "1 БА"}, {Qt::Key_5, "5 АВ"},
-                                                          {Qt::Key_Home, "6 ВГ"}, {Qt::Key_PageUp, "2 ГБ"}};
+        const std::pair<Qt::Key, const char *> steps[] = {{Qt::Key_1, "1 АБ"}, {Qt::Key_End, "7 БВ"},
+                                                          {Qt::Key_7, nullptr}, {Qt::Key_Space, "5 ВА"},
+                                                          {Qt::Key_Home, "4 АБ"}, {Qt::Key_PageUp, "2 БГ"}};
         Texts crossings;
         for (const auto &[key, entry] : steps) {
             QTest::keyClick(w->List1[0], key);
@@ -313,6 +349,17 @@ private slots:
             QCOMPARE(w->List1[0]->currentRow(), 0);
         }
         QCOMPARE(Problem(*w), std::string());
+
+        // In Remaining a typed digit highlights, and the same digit again
+        // moves on to the next entry with it; nothing is crossed.
+        QTest::mouseClick(w->Command1, Qt::LeftButton);
+        CHECKED(ClickItem(w->List1[0], "5 АВ"));
+        w->List1[2]->setFocus();
+        for (const char *entry : {"1 АБ", "1 БА", "1 АБ"}) {
+            QTest::keyClick(w->List1[2], Qt::Key_1);
+            QCOMPARE(w->List1[2]->currentItem()->text(), QString::fromUtf8(entry));
+        }
+        QCOMPARE(Shown(w->List1[1]), Texts{"5 АВ"});
     }
 
     // A list that holds the focus shows it even when it is empty, and keeps
@@ -354,6 +401,43 @@ private slots:
         const QAction *copy = menu->findChild<QAction *>(QStringLiteral("edit-copy"));
         QVERIFY2(copy && copy->text().contains(cyrillic), qPrintable(copy ? copy->text() : QString()));
 
+        // The help word for word, as it shows, written out here apart.
+        const QString text = w->Help()->findChild<QTextBrowser *>()->toPlainText();
+        QCOMPARE(text.split('\n'), QStringList({
+            "Как се играе", "Опитайте да минете по всеки от седемте моста точно по веднъж.",
+            "Достъпни са мостовете, по които можете да минете от мястото, където сте. Изберете ред в този списък и ще минете по моста.",
+            "Преминати са мостовете, по които вече сте минали, по реда на преминаване. Последният ред казва къде сте сега.",
+            "Оставащи са другите непреминати мостове: те не тръгват от мястото, където сте.",
+            "Бутонът Чисти започва разходката отначало.",
+            "Когато списъкът „Достъпни“ остане празен, от това място няма накъде да продължите.", "Какво означава един ред",
+            "Всеки ред е мост, преминат в една посока: цифрата е номерът на моста, първата буква е полето, от което тръгвате, "
+            "а втората – полето, в което стигате. Например „5 АВ“ е мост 5 от А към В, а „5 ВА“ е същият мост в обратна посока. "
+            "Полетата са четири: А е северният бряг, Б е западният остров, В е източният остров, Г е южният бряг. "
+            "В началото можете да започнете от всеки мост, в която и да е посока.", "Клавиатура",
+            "Tab и Shift+Tab местят фокуса между условието, трите списъка и бутона „Чисти“.",
+            "Стрелките, Home, End, Page Up, Page Down и първата цифра на ред избират ред. В „Достъпни“ всеки избран ред е преминат мост.",
+            "Интервал минава по моста, на който е фокусът, и натиска бутона „Чисти“.",
+            "Enter натиска бутона „Чисти“, когато фокусът е на него.", "F1 отваря тази помощ, а Escape я затваря.",
+            "Защо никоя разходка не минава по всичките седем моста",
+            "Пребройте мостовете на всяко поле: А има 3 (мостове 1, 4 и 5), Б има 5 (1, 2, 3, 4 и 7), В има 3 (5, 6 и 7), "
+            "Г има 3 (2, 3 и 6). И четирите числа са нечетни.",
+            "Когато разходката минава през някое поле, тя влиза в него по един мост и излиза по друг, така че мостовете на всяко "
+            "поле по пътя се използват по двойки. Нечетен брой мостове може да има само полето, от което разходката започва, и "
+            "полето, в което свършва. Затова разходка, която минава по всеки мост точно по веднъж, е възможна само ако най-много "
+            "две полета имат нечетен брой мостове. Тук такива полета са четири и най-дългата разходка минава по шест моста. "
+            "Това е доказал Леонард Ойлер през 1736 г., а с неговото решение започва теорията на графите.",
+            "", "Kelvani, версия 1.00. Свободен софтуер под лиценза MIT.", "© 2026 The Kelvani developers"}));
+        // Its counts are the walk's: a land's bridges are those of the entries that leave it.
+        QRegularExpressionMatchIterator counts = QRegularExpression(QStringLiteral("([АБВГ]) има (\\d) \\(([^)]*)\\)")).globalMatch(text);
+        for (const QString land : {"А", "Б", "В", "Г"}) {
+            const QRegularExpressionMatch count = counts.next();
+            QString bridges;
+            for (std::string_view e : walk::kCatalogueEntries)
+                bridges += walk::FromLand(e) == land.toStdString() ? QString::number(walk::BridgeNumber(e)) : QString();
+            QCOMPARE(count.captured(1) + count.captured(2) + count.captured(3).remove(QRegularExpression("\\D")),
+                     land + QString::number(bridges.size()) + bridges);
+        }
+
         QTest::keyClick(w->Help()->focusWidget(), Qt::Key_Escape);
         QVERIFY(!w->Help()->isVisible());
         CHECKED(ExpectLists(available, crossed, remaining));
@@ -368,10 +452,13 @@ private slots:
         dark.setColor(QPalette::Base, QColor(0x10, 0x10, 0x10));
         dark.setColor(QPalette::Text, Qt::white);
         dark.setColor(QPalette::WindowText, Qt::white);
+        const auto help = [] { return std::unique_ptr<QDialog>(CreateHelpWindow(nullptr))->grab().toImage(); };
+        const QImage lightHelp = help();
         QApplication::setPalette(dark);
-        const QImage shot = MainWindow().grab().toImage();
+        const QImage shot = MainWindow().grab().toImage(), darkHelp = help();
         QApplication::setPalette(before);
         QVERIFY(shot == light);
+        QVERIFY(darkHelp == lightHelp);
     }
 
     // Random clicks and keys anywhere, as fast as they come. After every one

@@ -1,74 +1,9 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kelvani developers
+#include "commandline.h"
 #include "mainwindow.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
-
-#include <cstdio>
-#include <optional>
-
-namespace {
-
-// Qt's own options, which QApplication takes out of the command line itself:
-// those that take a value, then those that do not.
-constexpr const char *kQtOptionsWithValue[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
-    "qwindowtitle", "session", "style", "stylesheet", "display", "geometry", "title", "name", "visual",
-    "ncols", "qmljsdebugger"};
-constexpr const char *kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync", "cmap"};
-
-// Reads the command line before anything connects to a display, so that
-// --help, --version and mistakes are answered on a terminal without one.
-// Returns the exit status when the program should stop here; styleChosen
-// tells whether the user picked a widget style of their own.
-std::optional<int> ParseCommandLine(int argc, char *argv[], bool &styleChosen)
-{
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-
-    QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    parser.addOptions({help, version});
-    for (const char *name : kQtOptionsWithValue)
-        parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
-    for (const char *name : kQtFlags)
-        parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
-
-    QString error;
-    if (!parser.parse(arguments))
-        error = parser.errorText();
-    else if (!parser.positionalArguments().isEmpty())
-        error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
-    if (!error.isEmpty()) {
-        std::fprintf(stderr, "kelvani: %s Try 'kelvani --help'.\n", qPrintable(error));
-        return 1;
-    }
-    if (parser.isSet(help)) {
-        std::fputs("Usage: kelvani [options]\n"
-                   "Walk the seven bridges of Königsberg: opens Kelvani's window.\n"
-                   "Press F1 in the window for help on the puzzle and the keys.\n"
-                   "\n"
-                   "Options:\n"
-                   "  -h, --help     show this help and exit\n"
-                   "  -v, --version  show the version and exit\n"
-                   "\n"
-                   "Qt's standard options, such as -platform NAME and -style NAME, work as well.\n",
-                   stdout);
-        return 0;
-    }
-    if (parser.isSet(version)) {
-        std::printf("kelvani %s\n", KELVANI_VERSION);
-        return 0;
-    }
-    styleChosen = parser.isSet(QStringLiteral("style"));
-    return std::nullopt;
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
