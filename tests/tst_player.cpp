@@ -109,8 +109,8 @@ private slots:
         QTest::newRow("invalid UTF-8") << QByteArray("\xff\xfe\xc0\xaf\xed\xa0\x80 Ж") << "\\xFF\\xFE\\xC0\\xAF\\xED\\xA0\\x80 Ж";
         QTest::newRow("quote and backslash") << QByteArray("a\"b\\c") << "a\\\"b\\\\c";
         QTest::newRow("CR, TAB and DEL") << QByteArray("a\rb\tc\x7f") << "a\\x0Db\\x09c\\x7F";
-        QTest::newRow("overlong and past U+10FFFF") << QByteArray("\xe0\x9f\xbf\xf0\x8f\xbf\xbf\xf4\x90\x80\x80\xf5\xbf")
-                                                   << "\\xE0\\x9F\\xBF\\xF0\\x8F\\xBF\\xBF\\xF4\\x90\\x80\\x80\\xF5\\xBF";
+        QTest::newRow("overlong and past U+10FFFF") << QByteArray("\xe0\x9f\xbf\xf0\x8f\xbf\xbf\xf4\x90\x80\x80\xf5\xbf\xbf\xbf")
+                                                   << "\\xE0\\x9F\\xBF\\xF0\\x8F\\xBF\\xBF\\xF4\\x90\\x80\\x80\\xF5\\xBF\\xBF\\xBF";
         QTest::newRow("a megabyte") << QByteArray(1 << 20, 'x') << QString(40, 'x') + "...";
     }
     void badInputIsEchoedSafely()
