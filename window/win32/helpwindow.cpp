@@ -94,6 +94,8 @@ bool RegisterHelpWindow(HINSTANCE instance)
     help.cbSize = sizeof help;
     help.lpfnWndProc = HelpProc;
     help.hInstance = instance;
+    help.hIcon = LoadKelvaniIcon(instance, SM_CXICON);
+    help.hIconSm = LoadKelvaniIcon(instance, SM_CXSMICON);
     help.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     help.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
     help.lpszClassName = kHelpClass;

@@ -57,13 +57,9 @@ bool MainWindow::Create(HINSTANCE instance, int show)
     window.cbSize = sizeof window;
     window.lpfnWndProc = WindowProc;
     window.hInstance = instance;
-    // The icon for the caption, the task bar and Alt+Tab, in the sizes they ask for.
-    const auto icon = [&](int size) {
-        const int pixels = GetSystemMetrics(size);
-        return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(KELVANI_ICON), IMAGE_ICON, pixels, pixels, 0));
-    };
-    window.hIcon = icon(SM_CXICON);
-    window.hIconSm = icon(SM_CXSMICON);
+    // The icon for the caption, the task bar and Alt+Tab.
+    window.hIcon = LoadKelvaniIcon(instance, SM_CXICON);
+    window.hIconSm = LoadKelvaniIcon(instance, SM_CXSMICON);
     window.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     window.hbrBackground = background_;
     window.lpszClassName = kWindowClass;

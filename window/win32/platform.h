@@ -6,6 +6,7 @@
 #pragma once
 
 #include "form.h"
+#include "resources.h"
 
 #include <windows.h>
 
@@ -63,4 +64,11 @@ inline void AdjustFrame(RECT &rect, DWORD style, UINT dpi)
         adjust(&rect, style, FALSE, 0, dpi);
     else
         AdjustWindowRectEx(&rect, style, FALSE, 0);
+}
+
+// The program's icon in the size a system metric names (SM_CXICON, SM_CXSMICON).
+inline HICON LoadKelvaniIcon(HINSTANCE instance, int metric)
+{
+    const int size = GetSystemMetrics(metric);
+    return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(KELVANI_ICON), IMAGE_ICON, size, size, 0));
 }
