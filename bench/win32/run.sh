@@ -23,25 +23,7 @@ one_run() { # prints "milliseconds kilobytes"
     out=$( { /usr/bin/time -f 'rss %M' env KELVANI_T0="$(date +%s%N)" timeout 20 wine "$bench" "$1"; } 2>&1 )
     echo "$(sed -n 's/^first paint \(.*\) ms\r*$/\1/p' <<<"$out") $(sed -n 's/^rss //p' <<<"$out")"
 }
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
-ratio() { awk "BEGIN { printf \"%.2f\", $1 / $2 }"; }
-
-programs=(bare bare-text kelvani)
-results=$(mktemp -d)
-trap 'rm -rf "$results"' EXIT
-for program in "${programs[@]}"; do one_run $program >/dev/null; done # warm the file cache
-for _ in $(seq 10); do
-    for program in "${programs[@]}"; do one_run $program >>"$results/$program"; done
-done
-declare -A ms kb
-for program in "${programs[@]}"; do
-    ms[$program]=$(cut -d' ' -f1 "$results/$program" | median)
-    kb[$program]=$(cut -d' ' -f2 "$results/$program" | median)
-done
-printf '%-28s %17s %18s\n' "" "first paint (ms)" "peak memory (KiB)" \
-    "bare window, empty list" "${ms[bare]}" "${kb[bare]}" "bare window, list of 1 entry" "${ms[bare-text]}" \
-    "${kb[bare-text]}" "Kelvani" "${ms[kelvani]}" "${kb[kelvani]}" \
-    "Kelvani / empty" "$(ratio "${ms[kelvani]}" "${ms[bare]}")" "$(ratio "${kb[kelvani]}" "${kb[bare]}")" \
-    "Kelvani / 1 entry" "$(ratio "${ms[kelvani]}" "${ms[bare-text]}")" "$(ratio "${kb[kelvani]}" "${kb[bare-text]}")"
+. bench/compare.sh
+compare_startup
 echo "(medians of 10 runs each; every run: $(nproc) cores, Xvfb, $(wine --version))"
 echo "kelvani.exe: $(stat -c %s build-windows/window/win32/kelvani.exe) bytes"
