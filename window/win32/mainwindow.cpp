@@ -72,7 +72,6 @@ bool MainWindow::Create(HINSTANCE instance, int show)
     if (!RegisterClassExW(&window) || !RegisterClassExW(&map) || !RegisterHelpWindow(instance))
         return false;
 
-    // The caption's text is the window's own, as on every desktop.
     if (!CreateWindowExW(0, kWindowClass, Wide(content::kCaption).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                          CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this))
         return false;
