@@ -14,8 +14,8 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ $# -eq 0 ]; then
     # No desktop here (a server, ssh): bring the virtual X server, so that
     # the window can still be opened and looked at.
     kelvani_install xvfb xauth
-    echo "run.sh: built build/window/kelvani, but there is no display to open its window on." >&2
+    echo "run.sh: built build/window/qt/kelvani, but there is no display to open its window on." >&2
     echo "run.sh: open it on a virtual X server with: xvfb-run -a ./run.sh" >&2
     exit 1
 fi
-exec build/window/kelvani "$@"
+exec build/window/qt/kelvani "$@"
