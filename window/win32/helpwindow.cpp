@@ -18,7 +18,8 @@ constexpr int kText = 1; // the id of the window's one control, the text
 std::wstring PlainHelp()
 {
     std::string help = content::kHelp;
-    help.replace(help.find("%1"), 2, KELVANI_VERSION);
+    if (const std::size_t at = help.find("%1"); at != std::string::npos)
+        help.replace(at, 2, KELVANI_VERSION);
     std::string plain;
     for (std::size_t at = 0; at < help.size();) {
         if (help.compare(at, 3, "## ") == 0 && (at == 0 || help[at - 1] == '\n'))

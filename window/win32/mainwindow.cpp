@@ -18,6 +18,15 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBO
 
 COLORREF Colour(form::Rgb rgb) { return RGB(rgb.r, rgb.g, rgb.b); }
 
+// The bitmap's pixels to a 96-dpi pixel: the sharp map for denser screens.
+int MapScale(UINT dpi) { return dpi > 96 ? 2 : 1; }
+
+// The entry the focus rests on in a list that is not empty.
+int Caret(HWND list, int count)
+{
+    return std::clamp(static_cast<int>(SendMessageW(list, LB_GETCARETINDEX, 0, 0)), 0, count - 1);
+}
+
 std::wstring ItemText(HWND list, int row)
 {
     std::wstring text(SendMessageW(list, LB_GETTEXTLEN, row, 0), L'\0');
@@ -156,7 +165,7 @@ void MainWindow::Place(UINT dpi)
     font_ = font;
     if (map_)
         DeleteObject(map_);
-    map_ = static_cast<HBITMAP>(LoadImageW(instance_, MAKEINTRESOURCEW(dpi > 96 ? KELVANI_MAP_2X : KELVANI_MAP),
+    map_ = static_cast<HBITMAP>(LoadImageW(instance_, MAKEINTRESOURCEW(MapScale(dpi) == 2 ? KELVANI_MAP_2X : KELVANI_MAP),
                                            IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     RECT frame{0, 0, form::Pixels(form::kWidth, static_cast<int>(dpi)), form::Pixels(form::kHeight, static_cast<int>(dpi))};
     AdjustFrame(frame, kStyle, dpi);
@@ -279,7 +288,7 @@ void MainWindow::PaintMap(HWND box) const
     FillRect(dc, &inside, GetSysColorBrush(COLOR_BTNFACE));
     BITMAP bitmap{};
     GetObjectW(map_, sizeof bitmap, &bitmap);
-    const int scale = dpi_ > 96 ? 2 : 1; // the bitmap's pixels to a 96-dpi pixel
+    const int scale = MapScale(dpi_);
     const int width = MulDiv(bitmap.bmWidth, dpi_, 96 * scale), height = MulDiv(bitmap.bmHeight, dpi_, 96 * scale);
     const int left = (inside.right - width) / 2, top = (inside.bottom - height) / 2;
     const HDC source = CreateCompatibleDC(dc);
@@ -350,7 +359,9 @@ void MainWindow::ListKey(int index, WPARAM key)
 {
     const HWND list = List1[index];
     const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
-    const int caret = std::clamp(static_cast<int>(SendMessageW(list, LB_GETCARETINDEX, 0, 0)), 0, std::max(count - 1, 0));
+    if (count == 0)
+        return;
+    const int caret = Caret(list, count);
     RECT inside;
     GetClientRect(list, &inside);
     const int rowHeight = std::max(static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0)), 1);
@@ -367,21 +378,21 @@ void MainWindow::ListKey(int index, WPARAM key)
     default: return;
     }
     row = std::clamp(row, 0, count - 1);
-    if (count > 0 && row != SendMessageW(list, LB_GETCURSEL, 0, 0))
+    if (row != SendMessageW(list, LB_GETCURSEL, 0, 0))
         Choose(index, row);
 }
 
 // A typed character selects the next entry that starts with it, from the
-// entry the focus rests on if that is not selected yet. Characters typed in quick succession do not add up to
-// one text, as the list box's own search would have them: in Available each
-// selection refills the list.
+// entry the focus rests on if that is not selected yet. Characters typed in
+// quick succession do not add up to one text, as the list box's own search
+// would have them: in Available each selection refills the list.
 void MainWindow::ListCharacter(int index, wchar_t character)
 {
     const HWND list = List1[index];
     const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
     if (count == 0 || character <= L' ')
         return;
-    const int caret = std::clamp(static_cast<int>(SendMessageW(list, LB_GETCARETINDEX, 0, 0)), 0, count - 1);
+    const int caret = Caret(list, count);
     const int selected = static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0));
     const int from = selected == caret ? caret + 1 : caret;
     for (int k = 0; k < count; ++k) {
