@@ -110,7 +110,10 @@ Texts Items(HWND list)
 {
     Texts items;
     for (int i = 0; i < SendMessageW(list, LB_GETCOUNT, 0, 0); ++i) {
-        std::wstring item(SendMessageW(list, LB_GETTEXTLEN, i, 0), L'\0');
+        const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, i, 0);
+        if (length == LB_ERR) // the program refilled the list meanwhile
+            return Items(list);
+        std::wstring item(length, L'\0');
         SendMessageW(list, LB_GETTEXT, i, LPARAM(item.data()));
         items.push_back(item);
     }
