@@ -41,7 +41,7 @@ REGEDIT4
 "LogPixels"=dword:$(printf '%08x' "$KELVANI_WINE_DPI")
 EOF
 timeout 30 wine regedit /S "$WINEPREFIX/session.reg"
-# The settings take effect in a wineserver started after them.
+# The screen's density takes effect only in a wineserver started after it.
 timeout 20 wineserver -w
 case $1 in
     *.exe) timeout 150 wine "$@" ;;
