@@ -3,12 +3,15 @@
 #include "mainwindow.h"
 
 #include "helpwindow.h"
+#include "listkeys.h"
 #include "resources.h"
 #include "platform.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace {
 
@@ -20,12 +23,6 @@ COLORREF Colour(form::Rgb rgb) { return RGB(rgb.r, rgb.g, rgb.b); }
 
 // The bitmap's pixels to a 96-dpi pixel: the sharp map for denser screens.
 int MapScale(UINT dpi) { return dpi > 96 ? 2 : 1; }
-
-// The entry the focus rests on in a list that is not empty.
-int Caret(HWND list, int count)
-{
-    return std::clamp(static_cast<int>(SendMessageW(list, LB_GETCARETINDEX, 0, 0)), 0, count - 1);
-}
 
 std::wstring ItemText(HWND list, int row)
 {
@@ -350,59 +347,39 @@ LRESULT CALLBACK MainWindow::ListProc(HWND list, UINT message, WPARAM wParam, LP
     return DefSubclassProc(list, message, wParam, lParam);
 }
 
-// The arrows, Home, End, Page Up and Page Down select the entry they move to
-// from the one the focus rests on (the first, after the list was refilled),
-// and that one itself when it is not selected yet; Space selects the entry
-// the focus rests on. No other key does anything here, not even what the
-// list box would do by itself.
+// The keys and typed characters that select an entry: which one is
+// form::KeyRow's and form::TypedRow's to say. No other key does anything
+// here, not even what the list box would do by itself.
 void MainWindow::ListKey(int index, WPARAM key)
 {
-    const HWND list = List1[index];
-    const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
-    if (count == 0)
+    static constexpr std::pair<WPARAM, form::ListKey> kKeys[] = {
+        {VK_UP, form::ListKey::Up},       {VK_DOWN, form::ListKey::Down},     {VK_HOME, form::ListKey::Home},
+        {VK_END, form::ListKey::End},     {VK_PRIOR, form::ListKey::PageUp}, {VK_NEXT, form::ListKey::PageDown},
+        {VK_SPACE, form::ListKey::Space}};
+    const auto found = std::find_if(std::begin(kKeys), std::end(kKeys), [&](const auto &k) { return k.first == key; });
+    if (found == std::end(kKeys))
         return;
-    const int caret = Caret(list, count);
     RECT inside;
-    GetClientRect(list, &inside);
-    const int rowHeight = std::max(static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0)), 1);
-    const int page = std::max(static_cast<int>(inside.bottom) / rowHeight, 1);
-    int row = 0;
-    switch (key) {
-    case VK_UP: row = caret - 1; break;
-    case VK_DOWN: row = caret + 1; break;
-    case VK_HOME: row = 0; break;
-    case VK_END: row = count - 1; break;
-    case VK_PRIOR: row = caret - (page - 1); break;
-    case VK_NEXT: row = caret + (page - 1); break;
-    case VK_SPACE: row = caret; break;
-    default: return;
-    }
-    row = std::clamp(row, 0, count - 1);
-    if (row != SendMessageW(list, LB_GETCURSEL, 0, 0))
+    GetClientRect(List1[index], &inside);
+    const int rowHeight = std::max(static_cast<int>(SendMessageW(List1[index], LB_GETITEMHEIGHT, 0, 0)), 1);
+    if (const int row = form::KeyRow(found->second, State(index, inside.bottom / rowHeight)); row >= 0)
         Choose(index, row);
 }
 
-// A typed character selects the next entry that starts with it, from the
-// entry the focus rests on if that is not selected yet. Characters typed in
-// quick succession do not add up to one text, as the list box's own search
-// would have them: in Available each selection refills the list.
 void MainWindow::ListCharacter(int index, wchar_t character)
 {
+    const std::string typed = Narrow(std::wstring(1, character));
+    if (const int row = form::TypedRow(walk_.List1[index].Items(), typed, State(index, 1)); row >= 0)
+        Choose(index, row);
+}
+
+// The list as its keys see it.
+form::ListState MainWindow::State(int index, int page) const
+{
     const HWND list = List1[index];
-    const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
-    if (count == 0 || character <= L' ')
-        return;
-    const int caret = Caret(list, count);
-    const int selected = static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0));
-    const int from = selected == caret ? caret + 1 : caret;
-    for (int k = 0; k < count; ++k) {
-        const int row = (from + k) % count;
-        if (ItemText(list, row).starts_with(character)) {
-            if (row != selected)
-                Choose(index, row);
-            return;
-        }
-    }
+    return {static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0)),
+            static_cast<int>(SendMessageW(list, LB_GETCARETINDEX, 0, 0)),
+            static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0)), page};
 }
 
 // The user's selection of an entry: what a click on a list box is.

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "form.h"
+#include "listkeys.h"
 #include "walk.h"
 
 #include <windows.h>
@@ -38,6 +39,7 @@ private:
     void PaintMap(HWND box) const;
     void ListKey(int index, WPARAM key);
     void ListCharacter(int index, wchar_t character);
+    form::ListState State(int index, int page) const;
     void Choose(int index, int row);
 
     void Command1_Click();

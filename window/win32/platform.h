@@ -29,6 +29,16 @@ inline std::wstring Wide(std::string_view utf8)
     return text;
 }
 
+// UTF-16 back to UTF-8, for a typed character (a lone surrogate becomes
+// U+FFFD, which starts no entry).
+inline std::string Narrow(std::wstring_view wide)
+{
+    const int size = static_cast<int>(wide.size());
+    std::string utf8(WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr);
+    return utf8;
+}
+
 // The font of every control for a density of dpi dots per inch. Asking for
 // the roman family lets a system without Times New Roman choose a serif.
 inline HFONT CreateControlFont(UINT dpi)
