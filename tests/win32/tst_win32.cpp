@@ -177,6 +177,22 @@ struct Screen
     std::vector<DWORD> pixels;
 };
 
+// The middle of a window on the screen.
+POINT Middle(HWND hwnd)
+{
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+form::Rgb ListColour(int list)
+{
+    for (const form::Control &control : form::kControls)
+        if (control.kind == form::Kind::ListBox && control.index == list)
+            return control.background.value_or(form::Rgb{});
+    return {};
+}
+
 // A point of a window, from the top-left corner of its frame.
 POINT On(HWND hwnd, int x, int y)
 {
@@ -326,6 +342,9 @@ void Colours()
             COMPARE(screen.At(On(GetDlgItem(k.window, form::ControlId(i)), 3, 3)), *control.background);
     }
     COMPARE(screen.At(On(k.Control(form::Kind::TextBox, 0), 3, 3)), (form::Rgb{0xFF, 0xFF, 0xFF}));
+    // Crossed and Remaining, empty: the part of a list that no entry covers.
+    for (int list : {walk::kCrossed, walk::kRemaining})
+        COMPARE(screen.At(Middle(k.List(list))), ListColour(list));
 
     const HMODULE file = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     const auto bitmap = HBITMAP(LoadImageW(file, MAKEINTRESOURCEW(dpi > 96 ? KELVANI_MAP_2X : KELVANI_MAP), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
@@ -374,6 +393,8 @@ void Mouse()
     CHECK(WaitFor([&] {
         return k.Shows({}, Entries({"5 АВ", "7 ВБ", "1 БА", "4 АБ", "2 БГ", "3 ГБ"}), Entries({"6 ВГ", "6 ГВ"}));
     }));
+    // Available at a dead end: its own colour where its entries were.
+    COMPARE(Screen(k.window).At(Middle(k.List(walk::kAvailable))), ListColour(walk::kAvailable));
     // Crossed keeps its newest entry, where the walker stands, in sight.
     RECT newest, list;
     SendMessageW(k.List(1), LB_GETITEMRECT, 5, LPARAM(&newest));
@@ -424,9 +445,40 @@ void Keyboard()
     Kelvani k;
     const HWND statement = k.Control(form::Kind::TextBox, 0), clear = k.Control(form::Kind::CommandButton);
     const HWND order[] = {statement, k.List(0), k.List(1), k.List(2), clear, statement};
+    // Typing into the statement, which has the focus, changes nothing in it.
+    for (WORD key : {WORD('K'), WORD(VK_DELETE), WORD(VK_RETURN), WORD(VK_BACK)})
+        Press(key);
+    RECT button;
+    GetWindowRect(clear, &button);
+    const auto buttonPixels = [&] {
+        const Screen screen(k.window);
+        std::vector<DWORD> pixels;
+        for (int y = button.top; y < button.bottom; ++y)
+            for (int x = button.left; x < button.right; ++x)
+                pixels.push_back(screen.Pixel({x, y}));
+        return pixels;
+    };
+    const std::vector<DWORD> unfocused = buttonPixels();
     for (std::size_t i = 1; i < std::size(order); ++i) {
         Press(VK_TAB);
         CHECK(WaitFor([&] { return Focus(k.window) == order[i]; }));
+        if (i == 1)
+            COMPARE(Text(statement), Wide(content::kStatement));
+        if (order[i] != clear)
+            continue;
+        // Focused, Clear shows a dotted rectangle, all of it inside its edge.
+        std::vector<DWORD> focused;
+        CHECK(WaitFor([&] { return (focused = buttonPixels()) != unfocused; }));
+        const int width = button.right - button.left, height = button.bottom - button.top;
+        int changed = 0, outside = 0;
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                if (focused[y * width + x] != unfocused[y * width + x]) {
+                    ++changed;
+                    outside += x < 3 || y < 3 || x >= width - 3 || y >= height - 3;
+                }
+        CHECK(changed >= (width + height) / 2);
+        COMPARE(outside, 0);
     }
     for (std::size_t i = std::size(order) - 1; i-- > 1;) {
         Press(VK_TAB, true);
@@ -464,12 +516,15 @@ void Keyboard()
     HWND help = nullptr;
     CHECK(WaitFor([&] { return (help = FindWindowW(nullptr, title.c_str())) && GetForegroundWindow() == help; }));
     const std::wstring text = Text(GetWindow(help, GW_CHILD));
+    for (WORD key : {WORD('K'), WORD(VK_DELETE), WORD(VK_RETURN), WORD(VK_BACK)})
+        Press(key);
     CHECK(text.starts_with(L"Как се играе\r\n\r\nОпитайте"));
     CHECK(text.find(Wide("А има 3 (мостове 1, 4 и 5), Б има 5 (1, 2, 3, 4 и 7)")) != std::wstring::npos);
     CHECK(text.ends_with(L"версия 1.00. Свободен софтуер под лиценза MIT.\r\n\r\n© 2026 The Kelvani developers\r\n"));
     CHECK(text.find(L"**") == std::wstring::npos && text.find(L"##") == std::wstring::npos);
     Press(VK_ESCAPE);
     CHECK(WaitFor([&] { return !IsWindowVisible(help) && GetForegroundWindow() == k.window; }));
+    COMPARE(Text(GetWindow(help, GW_CHILD)), text); // typed into, it stayed as it was
     COMPARE(k.Lists(), lists);
 }
 
