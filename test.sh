@@ -33,4 +33,4 @@ cmake -S . -B build-windows -G Ninja --no-warn-unused-cli -DCMAKE_TOOLCHAIN_FILE
 cmake --build build-windows
 ctest --test-dir build-windows --output-on-failure
 (cd build-windows && cpack -G ZIP >/dev/null)
-echo "== packages: $(ls build-windows/kelvani-*-windows-x64.zip build-windows/kelvani-*-setup.exe | tr '\n' ' ')"
+echo "== packages: $(ls build-windows/kelvani-*-windows-x64.zip build-windows/kelvani-*-setup.exe build-windows/kelvani-*-x64.msi | tr '\n' ' ')"

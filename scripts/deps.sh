@@ -32,5 +32,6 @@ KELVANI_TEST_PACKAGES=(qt6-qpa-plugins qt6-translations-l10n file desktop-file-u
     xvfb xauth xdotool imagemagick procps dbus-daemon at-spi2-core python3-pyatspi strace)
 # What the Windows build and its tests need: the MinGW cross-compiler, Wine
 # (64-bit: the programs are), Wine's own fonts for the frames it draws, NSIS
-# for the installer, and a virtual X server to run it all on.
-KELVANI_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 wine wine64 fonts-wine nsis xvfb xauth xdotool)
+# for the installer, wixl and msibuild (msitools) for the Windows Installer
+# package, and a virtual X server to run it all on.
+KELVANI_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 wine wine64 fonts-wine nsis wixl msitools xvfb xauth xdotool)
