@@ -35,3 +35,10 @@ KELVANI_TEST_PACKAGES=(qt6-qpa-plugins qt6-translations-l10n file desktop-file-u
 # for the installer, wixl and msibuild (msitools) for the Windows Installer
 # package, and a virtual X server to run it all on.
 KELVANI_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 wine wine64 fonts-wine nsis wixl msitools xvfb xauth xdotool)
+# What the web build and its tests need: emscripten (and Node.js, which it
+# brings), cmark for the help, Python to put the page together; Chromium
+# with its WebDriver and Selenium to test it, Pillow to compare pictures;
+# WebKitGTK's WebDriver and Firefox ESR (driven through WebDriver BiDi) for
+# the other engines, on a virtual X server.
+KELVANI_WEB_PACKAGES=(emscripten cmark python3 chromium chromium-driver python3-selenium python3-pil
+    webkit2gtk-driver firefox-esr python3-websockets xvfb xauth)

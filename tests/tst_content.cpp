@@ -154,6 +154,12 @@ private slots:
         QCOMPARE(number(30, 4), 0);   // no compression
         const QImage sharp(QStringLiteral(":/map@2x.bmp"));
         QCOMPARE(sharp.size(), QSize(440, 346));
+        // The web page's copies, pixel for pixel.
+        for (const char *name : {"map", "map@2x"}) {
+            const QString file = QStringLiteral(KELVANI_CONTENT_DIR "/%1.").arg(QLatin1String(name));
+            QCOMPARE(QImage(file + "png").convertToFormat(QImage::Format_RGB32),
+                     QImage(file + "bmp").convertToFormat(QImage::Format_RGB32));
+        }
     }
 
     void mapShowsLandsAndBridges()

@@ -6,7 +6,7 @@
 //   QT_QPA_PLATFORM=offscreen kelvani-drawpictures window/content
 //
 // writes the bridge map (map.bmp, 220 × 173, and map@2x.bmp for screens of
-// twice the density), the window icon (kelvani.ico, 32 × 32 in 256 colours)
+// twice the density, and the same as PNG for the web page), the window icon (kelvani.ico, 32 × 32 in 256 colours)
 // and the icon in the sizes of the desktop's icon theme (kelvani-N.png).
 // The results are kept in the repository, so that a build never depends on
 // which fonts are installed.
@@ -194,8 +194,11 @@ int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
-    bool ok = DrawMap(1).save(folder.filePath(QStringLiteral("map.bmp")), "BMP")
-              && DrawMap(2).save(folder.filePath(QStringLiteral("map@2x.bmp")), "BMP")
+    const QImage map = DrawMap(1), sharp = DrawMap(2);
+    bool ok = map.save(folder.filePath(QStringLiteral("map.bmp")), "BMP")
+              && sharp.save(folder.filePath(QStringLiteral("map@2x.bmp")), "BMP")
+              && map.save(folder.filePath(QStringLiteral("map.png")), "PNG", 0)
+              && sharp.save(folder.filePath(QStringLiteral("map@2x.png")), "PNG", 0)
               && WriteIcon(DrawIcon(32), folder.filePath(QStringLiteral("kelvani.ico")));
     for (int size : {32, 48, 64, 128, 256})
         ok = ok && DrawIcon(size).save(folder.filePath(QStringLiteral("kelvani-%1.png").arg(size)), "PNG");

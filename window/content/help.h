@@ -10,6 +10,8 @@
 namespace content {
 
 inline constexpr char kHelpTitle[] = "Помощ за Kelvani";
+// The name of the button that closes the help, where it has one.
+inline constexpr char kHelpClose[] = "Затвори";
 
 inline constexpr char kHelp[] = R"(## Как се играе
 

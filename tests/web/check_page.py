@@ -1,0 +1,457 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 The Kelvani developers
+#
+# kelvani.html as a user meets it, in headless Chromium driven by Selenium:
+#   check_page.py PAGE NODE FORMTABLE.JS CONTENT_DIR TEST
+# Each test starts a browser of its own, with a new profile and home in a
+# temporary folder, drives the page with real input through the DevTools
+# protocol (mouse, touch, keys) and reads what it shows. What the window must
+# look like comes from its definition (formtable). Every wait is bounded.
+import base64
+import contextlib
+import http.server
+import io
+import json
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+from PIL import Image
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
+
+page_path, node, formtable, content_dir, test = sys.argv[1:]
+form = json.loads(subprocess.run([node, formtable], capture_output=True, text=True, check=True, timeout=30).stdout)
+control = {c['id']: c for c in form['controls']}
+failures = 0
+
+
+def check(ok, what):
+    global failures
+    if not ok:
+        failures += 1
+        print('FAIL %s: %s' % (test, what))
+    return ok
+
+
+def compare(actual, expected, what):
+    return check(actual == expected, '%s is %r, not %r' % (what, actual, expected))
+
+
+def wait_for(done, seconds=5):
+    end = time.monotonic() + seconds
+    while not done():
+        if time.monotonic() > end:
+            return False
+        time.sleep(0.02)
+    return True
+
+
+def entries(*texts):
+    return list(texts)
+
+
+FRESH = sorted(form['catalogue'])
+
+
+@contextlib.contextmanager
+def browser(url=None):
+    """Chromium with a profile, home and cache of its own, ended afterwards."""
+    home = tempfile.mkdtemp(prefix='kelvani-web-')
+    os.environ['HOME'] = home
+    os.environ['XDG_CONFIG_HOME'] = os.environ['XDG_CACHE_HOME'] = home
+    options = webdriver.ChromeOptions()
+    options.binary_location = '/usr/bin/chromium'
+    for flag in ('--headless=new', '--no-sandbox', '--disable-gpu', '--disable-background-networking',
+                 '--disable-component-update', '--disable-sync', '--no-first-run', '--disable-default-apps',
+                 '--user-data-dir=' + home + '/profile', '--window-size=800,600', '--force-device-scale-factor=1',
+                 '--lang=bg'):
+        options.add_argument(flag)
+    options.set_capability('goog:loggingPrefs', {'performance': 'ALL'})
+    driver = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
+    try:
+        driver.set_page_load_timeout(30)
+        driver.set_script_timeout(10)
+        driver.get(url or 'file://' + os.path.abspath(page_path))
+        check(wait_for(lambda: driver.execute_script("return 'ready' in document.getElementById('window').dataset")),
+              'the window was not ready within 5 s')
+        yield Page(driver)
+    finally:
+        driver.quit()
+        shutil.rmtree(home, ignore_errors=True)
+
+
+class Page:
+    def __init__(self, driver):
+        self.driver = driver
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def cdp(self, command, **params):
+        return self.driver.execute_cdp_cmd(command, params)
+
+    def items(self, index):
+        return self.js("return [...document.querySelectorAll('#List1_%d [role=option]')].map(o => o.textContent)" % index)
+
+    def lists(self):
+        return [self.items(0), self.items(1), self.items(2)]
+
+    def selected(self, index):
+        return self.js("return [...document.querySelectorAll('#List1_%d [role=option]')]"
+                       ".findIndex(o => o.getAttribute('aria-selected') == 'true')" % index)
+
+    def focus(self):
+        return self.js('return document.activeElement.id')
+
+    def rect(self, selector):
+        return self.js("const r = document.querySelector(arguments[0]).getBoundingClientRect();"
+                       "return [r.left, r.top, r.width, r.height]", selector)
+
+    def point(self, index, entry, below=0):
+        """The middle of an entry, scrolled into sight first, or as far below it as asked."""
+        row = self.items(index).index(entry)
+        self.js("document.querySelectorAll('#List1_%d [role=option]')[%d].scrollIntoView({block: 'nearest'})"
+                % (index, row))
+        left, top, width, height = self.rect('#List1_%d [data-row="%d"]' % (index, row))
+        return left + width / 2, top + height / 2 + below
+
+    def mouse(self, kind, x, y, button='left', count=1):
+        self.cdp('Input.dispatchMouseEvent', type=kind, x=x, y=y, button=button, clickCount=count,
+                 buttons=1 if kind == 'mousePressed' and button == 'left' else 0)
+
+    def click(self, index, entry, button='left', count=1, below=0):
+        x, y = self.point(index, entry, below)
+        self.mouse('mouseMoved', x, y)
+        for n in range(1, count + 1):
+            self.mouse('mousePressed', x, y, button, n)
+            self.mouse('mouseReleased', x, y, button, n)
+        time.sleep(0.6)  # the next click is one of its own, not a double-click with this one
+
+    def keys(self, *keys):
+        ActionChains(self.driver).send_keys(*keys).perform()
+
+    def screenshot(self, scale=1):
+        shot = self.cdp('Page.captureScreenshot', format='png')
+        return Image.open(io.BytesIO(base64.b64decode(shot['data']))).convert('RGB')
+
+
+def pixel(image, x, y):
+    return '#%02X%02X%02X' % image.getpixel((int(x), int(y)))
+
+
+def test_layout():
+    """Every control where the definition puts it, in its colour, with its
+    text; what is hidden; the map pixel for pixel at 1x and 2x; the focus."""
+    with browser() as p:
+        compare(p.js('return document.title'), form['caption'], 'the title')
+        compare(p.js('return document.documentElement.lang'), 'bg', 'the language')
+        left, top, width, height = p.rect('#window')
+        compare([width, height], [form['width'], form['height']], "the window's size")
+        shot = p.screenshot()
+        compare(pixel(shot, left + 4, top + height / 4), form['colour'], "the window's colour")
+        for c in form['controls']:
+            element = '#' + c['id']
+            compare(p.js('return !document.querySelector(arguments[0]).hidden', element), c['shown'], c['id'] + ' shown')
+            if not c['shown']:
+                continue
+            x, y, w, h = p.rect(element)
+            compare([x - left, y - top, w, h], c['place'], c['id'] + "'s place")
+            if c['colour'] and c['kind'] != 'ListBox':
+                compare(pixel(shot, x + 3, y + 3), c['colour'], c['id'] + "'s colour")
+            if c['text'] and c['kind'] == 'TextBox':
+                compare(p.js('return document.querySelector(arguments[0]).value', element), c['text'], c['id'])
+            elif c['text']:
+                compare(p.js('return document.querySelector(arguments[0]).textContent', element), c['text'], c['id'])
+            # Nothing clipped: a caption or entry fits its box.
+            clipped = p.js("return [...document.querySelector(arguments[0]).querySelectorAll('*')].concat("
+                           "document.querySelector(arguments[0])).filter(e => e.scrollWidth > e.clientWidth + 1 &&"
+                           " e.tagName != 'TEXTAREA').map(e => e.textContent)", element)
+            compare(clipped, [], c['id'] + "'s clipped texts")
+        # Each list's colour where no entry covers it: Crossed and Remaining empty.
+        for index in (1, 2):
+            x, y, w, h = p.rect('#List1_%d' % index)
+            compare(pixel(shot, x + w / 2, y + h / 2), control['List1_%d' % index]['colour'], 'List1(%d) empty' % index)
+        compare(p.lists(), [FRESH, [], []], 'the lists')
+        compare(p.items(3), form['catalogue'], 'the hidden catalogue')
+        compare(p.js("return document.getElementById('Text1_1').value"), control['Text1_1']['text'], 'the second text')
+        compare(p.focus(), 'Text1_0', 'the focus at start')
+        compare(p.js("return document.getElementById('Text1_0').scrollTop"), 0, "the statement's first line in sight")
+        # The statement cannot be typed into.
+        p.keys('K', Keys.DELETE, Keys.ENTER, Keys.BACK_SPACE)
+        compare(p.js("return document.getElementById('Text1_0').value"), control['Text1_0']['text'], 'the statement typed into')
+        for scale, name in ((1, 'map.png'), (2, 'map@2x.png')):
+            p.cdp('Emulation.setDeviceMetricsOverride', width=800, height=600, deviceScaleFactor=scale, mobile=False)
+            p.driver.refresh()
+            wait_for(lambda: p.js("return 'ready' in document.getElementById('window').dataset && "
+                                  "document.querySelector('.PictureBox img').complete"))
+            x, y, _, _ = p.rect('.PictureBox img')
+            with Image.open(os.path.join(content_dir, name)) as expected:
+                expected = expected.convert('RGB')
+                shot = p.screenshot()
+                got = shot.crop((round(x * scale), round(y * scale), round(x * scale) + expected.width,
+                                 round(y * scale) + expected.height))
+                wrong = sum(1 for a, b in zip(got.getdata(), expected.getdata()) if a != b)
+                compare(wrong, 0, 'pixels of the map at %dx that differ from %s' % (scale, name))
+
+
+def crossed_newest_in_sight(p):
+    return p.js("const l = document.getElementById('List1_1'), o = l.lastElementChild;"
+                "return !o || (o.offsetTop >= l.scrollTop && o.offsetTop + o.offsetHeight <= l.scrollTop + l.clientHeight)")
+
+
+def test_mouse():
+    """The worked example with real presses; Clear held; then a double-click,
+    a drag, a right click, a click on Crossed and one below the last entry:
+    each crosses exactly the entry chosen, or nothing."""
+    with browser() as p:
+        p.click(0, '5 АВ')
+        compare(p.lists(), [['6 ВГ', '7 ВБ'], ['5 АВ'],
+                            ['1 АБ', '1 БА', '2 БГ', '2 ГБ', '3 БГ', '3 ГБ', '4 АБ', '4 БА', '6 ГВ', '7 БВ']], 'after 5 АВ')
+        p.click(0, '7 ВБ')
+        compare(p.lists(), [['1 БА', '2 БГ', '3 БГ', '4 БА'], ['5 АВ', '7 ВБ'],
+                            ['1 АБ', '2 ГБ', '3 ГБ', '4 АБ', '6 ВГ', '6 ГВ']], 'after 7 ВБ')
+        for e in ('1 БА', '4 АБ', '2 БГ', '3 ГБ'):
+            p.click(0, e)
+        compare(p.lists(), [[], ['5 АВ', '7 ВБ', '1 БА', '4 АБ', '2 БГ', '3 ГБ'], ['6 ВГ', '6 ГВ']], 'at the end')
+        check(crossed_newest_in_sight(p), "Crossed's newest entry is out of sight")
+        x, y, w, h = p.rect('#List1_0')
+        compare(pixel(p.screenshot(), x + w / 2, y + h / 2), control['List1_0']['colour'], 'List1(0) empty')
+
+        # Clear, held: its edge sinks; released, it starts the walk again.
+        x, y, w, h = p.rect('#Command1')
+        raised = pixel(p.screenshot(), x, y)
+        p.mouse('mouseMoved', x + w / 2, y + h / 2)
+        p.mouse('mousePressed', x + w / 2, y + h / 2)
+        check(pixel(p.screenshot(), x, y) != raised, "Clear's edge did not sink while held")
+        compare(p.lists()[1], ['5 АВ', '7 ВБ', '1 БА', '4 АБ', '2 БГ', '3 ГБ'], 'Crossed while Clear is held')
+        p.mouse('mouseReleased', x + w / 2, y + h / 2)
+        compare(p.lists(), [FRESH, [], []], 'after Clear')
+
+        p.click(0, '1 АБ', count=2)  # a double-click
+        compare(p.items(1), ['1 АБ'], 'Crossed after a double-click')
+        # A drag from "2 БГ" over the entries the crossing moves under it.
+        x, y = p.point(0, '2 БГ')
+        p.mouse('mouseMoved', x, y)
+        p.mouse('mousePressed', x, y)
+        for step in range(1, 5):
+            p.cdp('Input.dispatchMouseEvent', type='mouseMoved', x=x, y=y + 12 * step, button='left', buttons=1)
+        p.mouse('mouseReleased', x, y + 48)
+        time.sleep(0.6)
+        p.click(0, '3 ГБ', button='right')
+        p.click(1, '1 АБ')
+        p.click(0, '6 ГВ', below=40)  # below the last entry
+        p.click(2, '4 БА')
+        compare(p.lists(), [['3 ГБ', '6 ГВ'], ['1 АБ', '2 БГ'],
+                            ['3 БГ', '4 АБ', '4 БА', '5 АВ', '5 ВА', '6 ВГ', '7 БВ', '7 ВБ']], 'after the odd clicks')
+        compare([p.selected(0), p.selected(1), p.selected(2)], [-1, 0, 2], 'the selections')
+
+
+def test_touch():
+    """A phone: the window fits its width; a tap crosses the entry tapped,
+    once; a swipe scrolls a list and crosses nothing."""
+    with browser() as p:
+        p.cdp('Emulation.setDeviceMetricsOverride', width=390, height=844, deviceScaleFactor=3, mobile=True)
+        p.cdp('Emulation.setTouchEmulationEnabled', enabled=True, maxTouchPoints=5)
+        p.driver.refresh()
+        wait_for(lambda: p.js("return 'ready' in document.getElementById('window').dataset"))
+        left, top, width, height = p.rect('#window')
+        check(left >= 0 and left + width <= 390, 'the window %r does not fit 390 pixels' % [left, width])
+        compare(p.js('return document.documentElement.scrollWidth <= document.documentElement.clientWidth'), True,
+                'no horizontal scrolling')
+
+        def touch(kind, x=None, y=None):
+            points = [] if x is None else [{'x': x, 'y': y}]
+            p.cdp('Input.dispatchTouchEvent', type=kind, touchPoints=points)
+
+        def tap(index, entry):
+            x, y = p.point(index, entry)
+            touch('touchStart', x, y)
+            touch('touchEnd')
+            time.sleep(0.4)
+
+        x, y, w, h = p.rect('#List1_0')
+        touch('touchStart', x + w / 2, y + h - 6)
+        for step in range(1, 9):
+            touch('touchMove', x + w / 2, y + h - 6 - 10 * step)
+        touch('touchEnd')
+        check(wait_for(lambda: p.js("return document.getElementById('List1_0').scrollTop") > 0),
+              'the swipe did not scroll Available')
+        time.sleep(0.5)
+        compare(p.lists(), [FRESH, [], []], 'the lists after a swipe')
+        tap(0, '5 АВ')
+        compare(p.lists()[:2], [['6 ВГ', '7 ВБ'], ['5 АВ']], 'after a tap on 5 АВ')
+        tap(0, '7 ВБ')
+        compare(p.items(1), ['5 АВ', '7 ВБ'], 'Crossed after a tap on 7 ВБ')
+        tap(2, '6 ВГ')
+        compare(p.items(1), ['5 АВ', '7 ВБ'], 'Crossed after a tap on Remaining')
+        compare(p.selected(2), p.items(2).index('6 ВГ'), 'the entry tapped in Remaining')
+        x, y, w, h = p.rect('#Command1')
+        touch('touchStart', x + w / 2, y + h / 2)
+        touch('touchEnd')
+        check(wait_for(lambda: p.lists() == [FRESH, [], []]), 'a tap on Clear did not start again')
+
+
+def test_keyboard():
+    """Tab and Shift+Tab in order, focus alone crossing nothing; the keys that
+    select in Available crossing one entry each; Space and Enter on Clear."""
+    with browser() as p:
+        order = ['Text1_0', 'List1_0', 'List1_1', 'List1_2', 'Command1']
+        for i in range(1, len(order)):
+            p.keys(Keys.TAB)
+            compare(p.focus(), order[i], 'the focus after %d Tab' % i)
+        for i in range(len(order) - 2, -1, -1):
+            ActionChains(p.driver).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT).perform()
+            compare(p.focus(), order[i], 'the focus after Shift+Tab')
+        compare(p.lists(), [FRESH, [], []], 'the lists after moving the focus')
+        p.keys(Keys.TAB)
+        crossed = []
+        for key, entry in (('1', '1 АБ'), (Keys.END, '7 БВ'), (Keys.SPACE, '5 ВА'), (Keys.HOME, '4 АБ'),
+                           (Keys.PAGE_UP, '2 БГ'), (Keys.DOWN, '6 ГВ')):
+            p.keys(key)
+            crossed.append(entry)
+            compare(p.items(1), crossed, 'Crossed after %r' % key)
+        check(crossed_newest_in_sight(p), "Crossed's newest entry is out of sight")
+        compare(p.focus(), 'List1_0', 'the focus after the crossings')
+        # In Remaining the keys only select; the page does not scroll.
+        p.keys(Keys.TAB, Keys.TAB, Keys.END)
+        compare(p.selected(2), len(p.items(2)) - 1, 'the entry End selected in Remaining')
+        compare(p.js('return window.scrollY'), 0, "the page's scrolling")
+        compare(len(p.items(1)), 6, "Crossed's length after keys in Remaining")
+
+        # Focused, Clear shows a dotted ring, all of it inside its edge.
+        x, y, w, h = [round(v) for v in p.rect('#Command1')]
+        unfocused = p.screenshot().crop((x, y, x + w, y + h))
+        p.keys(Keys.TAB)
+        compare(p.focus(), 'Command1', 'the focus')
+        focused = p.screenshot().crop((x, y, x + w, y + h))
+        changed = [(i % w, i // w) for i, (a, b) in enumerate(zip(unfocused.getdata(), focused.getdata())) if a != b]
+        check(len(changed) >= (w + h) / 2, 'Clear focused shows %d changed pixels' % len(changed))
+        compare([c for c in changed if not (3 <= c[0] < w - 3 and 3 <= c[1] < h - 3)], [], "Clear's focus outside its edge")
+        p.keys(Keys.SPACE)
+        compare(p.lists(), [FRESH, [], []], 'after Space on Clear')
+        p.click(0, '5 АВ')
+        p.keys(Keys.TAB, Keys.TAB, Keys.TAB)
+        compare(p.focus(), 'Command1', 'the focus')
+        p.keys(Keys.ENTER)
+        compare(p.lists(), [FRESH, [], []], 'after Enter on Clear')
+
+
+def test_help():
+    """F1 opens the help, formatted, and not the browser's; typing there and
+    Escape leave the walk as it was, and the focus comes back."""
+    with browser() as p:
+        p.click(0, '6 ВГ')
+        lists = p.lists()
+        p.keys(Keys.TAB, Keys.TAB)
+        compare(p.focus(), 'List1_2', 'the focus before the help')
+        handles = len(p.driver.window_handles)
+        p.keys(Keys.F1)
+        check(wait_for(lambda: p.js("return document.getElementById('help').open")), 'F1 opened no help')
+        compare(p.js("return document.querySelector('#help h1').textContent"), form['helpTitle'], "the help's title")
+        compare(p.js("return document.querySelector('#help').matches(':modal')"), True, 'the help is modal')
+        text = p.js("return document.getElementById('help').innerText")
+        check(text.find('А има 3 (мостове 1, 4 и 5), Б има 5 (1, 2, 3, 4 и 7)') >= 0, "the help's text")
+        check('версия 1.00. Свободен софтуер под лиценза MIT.' in text, "the help's version")
+        check('**' not in text and '##' not in text, "Markdown's marks in the help")
+        compare(p.js("return [...document.querySelectorAll('#help h2, #help li, #help strong')].length > 10"), True,
+                'headings, list items and emphasis in the help')
+        p.keys('1', Keys.SPACE, Keys.END)
+        p.keys(Keys.ESCAPE)
+        check(wait_for(lambda: not p.js("return document.getElementById('help').open")), 'Escape left the help open')
+        compare(p.focus(), 'List1_2', 'the focus after the help')
+        compare(p.lists(), lists, 'the lists after the help')
+        compare(len(p.driver.window_handles), handles, "the browser's tabs (its own help)")
+
+
+def test_access():
+    """What a screen reader is told: roles, names and the map's description;
+    the hidden controls are not there."""
+    with browser() as p:
+        nodes = p.cdp('Accessibility.getFullAXTree')['nodes']
+
+        def named(role):
+            return [n.get('name', {}).get('value') for n in nodes
+                    if n.get('role', {}).get('value') == role and not n.get('ignored')]
+        compare(named('listbox'), ['Достъпни', 'Преминати', 'Оставащи'], 'the listboxes')
+        compare(named('option')[:14], FRESH, "Available's options")
+        compare(len(named('option')), 14, 'the options')
+        compare(named('textbox'), [form['statementName']], 'the text boxes')
+        compare(named('button'), ['Чисти'], 'the buttons')
+        images = [n for n in nodes if n.get('role', {}).get('value') == 'image' and not n.get('ignored')]
+        compare([n.get('name', {}).get('value') for n in images], [form['mapName']], 'the images')
+        compare(images and images[0].get('description', {}).get('value'), form['mapDescription'], "the map's description")
+        values = json.dumps(nodes, ensure_ascii=False)
+        check('Неприятното' not in values, 'the hidden second text is in the accessibility tree')
+        p.click(0, '5 АВ')
+        nodes = p.cdp('Accessibility.getFullAXTree')['nodes']
+        compare(named('option')[:3], ['6 ВГ', '7 ВБ', '5 АВ'], 'the options after a crossing')
+
+
+class CountingServer(http.server.ThreadingHTTPServer):
+    requests = []
+
+
+class Handler(http.server.SimpleHTTPRequestHandler):
+    def do_GET(self):
+        self.server.requests.append(self.path)
+        super().do_GET()
+
+    def log_message(self, *args):
+        pass
+
+
+def sent_requests(p):
+    """The requests since the last call (chrome: ones are the browser's own new tab, before the page)."""
+    messages = [json.loads(entry['message'])['message'] for entry in p.driver.get_log('performance')]
+    return [m for m in messages if m['method'] == 'Network.requestWillBeSent']
+
+
+def test_network():
+    """Opened from disk and from a local server, and used, the page asks for
+    nothing and stores nothing; the policy in it refuses a request."""
+    server = CountingServer(('127.0.0.1', 0), lambda *a: Handler(*a, directory=os.path.dirname(os.path.abspath(page_path))))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    name = os.path.basename(page_path)
+    try:
+        for url in (None, 'http://127.0.0.1:%d/%s' % (server.server_port, name)):
+            with browser(url) as p:
+                loaded = [m['params']['request']['url'] for m in sent_requests(p)]
+                compare([u for u in loaded if not u.startswith(('data:', 'chrome:')) and u != p.driver.current_url],
+                        [], 'the requests while loading from ' + (url or 'file://'))
+                p.click(0, '5 АВ')
+                p.keys(Keys.DOWN, Keys.F1, Keys.ESCAPE)
+                compare(len(p.items(1)), 2, 'Crossed')
+                # The policy is enforced: a request the page would make is refused.
+                refused = p.driver.execute_async_script(
+                    "const done = arguments[0]; fetch('http://127.0.0.1:%d/x').then(() => done(false), () => done(true))"
+                    % server.server_port)
+                compare(refused, True, 'a request refused by the policy')
+                stored = p.driver.execute_async_script(
+                    "const done = arguments[0]; Promise.all([indexedDB.databases ? indexedDB.databases() : [],"
+                    " self.caches ? caches.keys() : [], navigator.serviceWorker && location.protocol != 'file:' ?"
+                    " navigator.serviceWorker.getRegistrations() : []]).then(([d, c, w]) => done([document.cookie,"
+                    " localStorage.length, sessionStorage.length, d.length, c.length, w.length]), e => done(String(e)))")
+                compare(stored, ['', 0, 0, 0, 0, 0], 'what the page stored')
+                compare([m['params']['request']['url'] for m in sent_requests(p)
+                         if not m['params']['request']['url'].startswith('data:')], [],
+                        'the requests while used, from ' + (url or 'file://'))
+        compare(server.requests, ['/' + name], 'the requests the server saw')
+    finally:
+        server.shutdown()
+
+
+tests = {'layout': test_layout, 'mouse': test_mouse, 'touch': test_touch, 'keyboard': test_keyboard,
+         'help': test_help, 'access': test_access, 'network': test_network}
+start = time.monotonic()
+tests[test]()
+print('%s %s (%d ms)' % ('FAIL' if failures else 'PASS', test, (time.monotonic() - start) * 1000))
+print('%d failed checks' % failures)
+sys.exit(1 if failures else 0)

@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kelvani developers
+#include "mainwindow.h"
+
+#include "page.h"
+
+#include <string>
+
+namespace {
+
+std::string Utf8(char32_t c)
+{
+    std::string s;
+    if (c < 0x80) {
+        s += static_cast<char>(c);
+    } else if (c < 0x800) {
+        s += static_cast<char>(0xC0 | c >> 6);
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        s += static_cast<char>(0xE0 | c >> 12);
+        s += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x110000) {
+        s += static_cast<char>(0xF0 | c >> 18);
+        s += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+        s += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return s;
+}
+
+int Colour(form::Rgb c) { return c.r << 16 | c.g << 8 | c.b; }
+
+std::string Joined(const std::vector<std::string> &items)
+{
+    std::string text;
+    for (const std::string &item : items)
+        text += item + '\n';
+    return text;
+}
+
+} // namespace
+
+MainWindow::MainWindow()
+{
+    page::CreateWindow(content::kCaption, form::Pixels(form::kWidth, 96), form::Pixels(form::kHeight, 96),
+                       Colour(form::kWindowColour));
+    CreateControls();
+    // What the window's Load does: the walk starts fresh before the first show.
+    page::ShowList(walk::kCatalogue, Joined(walk_.List1[walk::kCatalogue].Items()).c_str(), -1, 0, false);
+    ResetWalk();
+    page::Start();
+}
+
+// One element for each control, in the order of form::kControls, which is
+// the page's tab order. A list is named by the caption created just before
+// it; the map by its name, and described for screen readers.
+void MainWindow::CreateControls()
+{
+    const form::Control *caption = nullptr;
+    for (const form::Control &control : form::kControls) {
+        const form::Rect place = form::Pixels(control.place, 96);
+        const int colour = control.background ? Colour(*control.background) : -1;
+        const char *text = control.text ? control.text : "";
+        const char *name = "";
+        const char *description = "";
+        switch (control.kind) {
+        case form::Kind::TextBox: name = control.index == 0 ? content::kStatementName : ""; break;
+        case form::Kind::Label: caption = &control; break;
+        case form::Kind::ListBox:
+            name = caption ? caption->text : "";
+            caption = nullptr;
+            break;
+        case form::Kind::PictureBox:
+            name = content::kMapName;
+            description = content::kMapDescription;
+            break;
+        case form::Kind::CommandButton: break;
+        }
+        page::CreateControl(static_cast<int>(control.kind), control.name, control.index, place.left, place.top,
+                            place.width, place.height, control.shown, colour, text, name, description);
+    }
+}
+
+void MainWindow::List1_Press(int index, int row)
+{
+    if (row >= 0 && row < walk_.List1[index].ListCount())
+        Choose(index, row);
+}
+
+void MainWindow::List1_Key(int index, form::ListKey key, int page)
+{
+    if (const int row = form::KeyRow(key, State(index, page)); row >= 0)
+        Choose(index, row);
+}
+
+void MainWindow::List1_Typed(int index, char32_t character)
+{
+    if (const int row = form::TypedRow(walk_.List1[index].Items(), Utf8(character), State(index, 1)); row >= 0)
+        Choose(index, row);
+}
+
+form::ListState MainWindow::State(int index, int page) const
+{
+    const walk::ItemList &list = walk_.List1[index];
+    return {list.ListCount(), caret_[index], list.ListIndex(), page};
+}
+
+// The user's selection of an entry: what a click on a list box is.
+void MainWindow::Choose(int index, int row)
+{
+    caret_[index] = row;
+    walk_.List1[index].Select(row);
+    List1_Click(index);
+}
+
+void MainWindow::Command1_Click()
+{
+    ResetWalk();
+}
+
+void MainWindow::List1_Click(int index)
+{
+    walk_.CrossBridge(index);
+    ShowWalk();
+}
+
+void MainWindow::ResetWalk()
+{
+    walk_.ResetWalk();
+    ShowWalk();
+}
+
+// Puts each list on the page in step with the walk. A list the page refills
+// has its focus on the first entry again; Crossed, which grows at its end,
+// shows that end.
+void MainWindow::ShowWalk()
+{
+    for (int i : {walk::kAvailable, walk::kCrossed, walk::kRemaining}) {
+        const walk::ItemList &list = walk_.List1[i];
+        if (page::ShowList(i, Joined(list.Items()).c_str(), list.ListIndex(), caret_[i], !list.Sorted()))
+            caret_[i] = 0;
+    }
+}

@@ -1,0 +1,58 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 The Kelvani developers
+#
+# Puts kelvani.html together from its template: the program (emscripten's
+# script, with the WebAssembly inside), the styles, the map and the icon as
+# data, and the help, turned from Markdown into HTML by cmark. The policy in
+# the page allows exactly this script and these styles, by their hashes.
+# Usage: make_page.py TEMPLATE STYLE SCRIPT HELP_H VERSION MAP MAP_2X ICON CMARK OUT
+import base64
+import hashlib
+import html
+import re
+import subprocess
+import sys
+
+(template, style, script, help_h, version, map_1x, map_2x, icon, cmark, out) = sys.argv[1:]
+
+
+def read(path, mode='r'):
+    with open(path, mode, **({} if 'b' in mode else {'encoding': 'utf-8'})) as f:
+        return f.read()
+
+
+def data(path):
+    return base64.b64encode(read(path, 'rb')).decode('ascii')
+
+
+def digest(text):
+    return 'sha256-' + base64.b64encode(hashlib.sha256(text.encode('utf-8')).digest()).decode('ascii')
+
+
+def constant(source, name, raw=False):
+    pattern = r'\b%s\[\] = R"\((.*?)\)";' if raw else r'\b%s\[\] = "((?:[^"\\]|\\.)*)";'
+    found = re.search(pattern % name, source, re.S)
+    if not found:
+        sys.exit('make_page.py: no %s in %s' % (name, help_h))
+    return found.group(1)
+
+
+help_source = read(help_h)
+markdown = constant(help_source, 'kHelp', raw=True).replace('%1', version)
+help_html = subprocess.run([cmark, '--to', 'html'], input=markdown, capture_output=True, text=True,
+                           check=True).stdout
+
+style_text = read(style)
+script_text = read(script)
+if '</script' in script_text.lower():
+    sys.exit('make_page.py: the script would end its own element')
+page = read(template)
+for key, value in (('@SCRIPT_HASH@', digest(script_text)), ('@STYLE_HASH@', digest(style_text)),
+                   ('@ICON@', data(icon)), ('@MAP@', data(map_1x)), ('@MAP_2X@', data(map_2x)),
+                   ('@HELP_TITLE@', html.escape(constant(help_source, 'kHelpTitle'))),
+                   ('@HELP_CLOSE@', html.escape(constant(help_source, 'kHelpClose'))),
+                   ('@HELP@', help_html.strip()), ('@STYLE@', style_text), ('@SCRIPT@', script_text)):
+    page = page.replace(key, value)
+with open(out, 'w', encoding='utf-8') as f:
+    f.write(page)
