@@ -117,7 +117,10 @@ class Page:
 
     def point(self, index, entry, below=0):
         """The middle of an entry, scrolled into sight first, or as far below it as asked."""
-        row = self.items(index).index(entry)
+        items = self.items(index)
+        if not check(entry in items, '%r is not in List1(%d): %r' % (entry, index, items)):
+            return 0, 0
+        row = items.index(entry)
         self.js("document.querySelectorAll('#List1_%d [role=option]')[%d].scrollIntoView({block: 'nearest'})"
                 % (index, row))
         left, top, width, height = self.rect('#List1_%d [data-row="%d"]' % (index, row))
@@ -246,6 +249,7 @@ def test_mouse():
         p.mouse('mouseReleased', x, y + 48)
         time.sleep(0.6)
         p.click(0, '3 ГБ', button='right')
+        compare(p.items(1), ['1 АБ', '2 БГ'], 'Crossed after a right click')
         p.click(1, '1 АБ')
         p.click(0, '6 ГВ', below=40)  # below the last entry
         p.click(2, '4 БА')
@@ -286,13 +290,15 @@ def test_touch():
               'the swipe did not scroll Available')
         time.sleep(0.5)
         compare(p.lists(), [FRESH, [], []], 'the lists after a swipe')
-        tap(0, '5 АВ')
-        compare(p.lists()[:2], [['6 ВГ', '7 ВБ'], ['5 АВ']], 'after a tap on 5 АВ')
-        tap(0, '7 ВБ')
-        compare(p.items(1), ['5 АВ', '7 ВБ'], 'Crossed after a tap on 7 ВБ')
-        tap(2, '6 ВГ')
-        compare(p.items(1), ['5 АВ', '7 ВБ'], 'Crossed after a tap on Remaining')
-        compare(p.selected(2), p.items(2).index('6 ВГ'), 'the entry tapped in Remaining')
+        # The first entry: what the crossing moves under the finger must not
+        # be crossed by the same tap.
+        tap(0, '1 АБ')
+        compare(p.lists()[:2], [['2 БГ', '3 БГ', '4 БА', '7 БВ'], ['1 АБ']], 'after a tap on 1 АБ')
+        tap(0, '7 БВ')
+        compare(p.items(1), ['1 АБ', '7 БВ'], 'Crossed after a tap on 7 БВ')
+        tap(2, '6 ГВ')
+        compare(p.items(1), ['1 АБ', '7 БВ'], 'Crossed after a tap on Remaining')
+        compare(p.selected(2), p.items(2).index('6 ГВ'), 'the entry tapped in Remaining')
         x, y, w, h = p.rect('#Command1')
         touch('touchStart', x + w / 2, y + h / 2)
         touch('touchEnd')
@@ -303,6 +309,8 @@ def test_keyboard():
     """Tab and Shift+Tab in order, focus alone crossing nothing; the keys that
     select in Available crossing one entry each; Space and Enter on Clear."""
     with browser() as p:
+        # A low screen, on which the page scrolls: the keys in a list must not.
+        p.cdp('Emulation.setDeviceMetricsOverride', width=800, height=300, deviceScaleFactor=1, mobile=False)
         order = ['Text1_0', 'List1_0', 'List1_1', 'List1_2', 'Command1']
         for i in range(1, len(order)):
             p.keys(Keys.TAB)
@@ -312,6 +320,7 @@ def test_keyboard():
             compare(p.focus(), order[i], 'the focus after Shift+Tab')
         compare(p.lists(), [FRESH, [], []], 'the lists after moving the focus')
         p.keys(Keys.TAB)
+        scrolled = p.js('return window.scrollY')
         crossed = []
         for key, entry in (('1', '1 АБ'), (Keys.END, '7 БВ'), (Keys.SPACE, '5 ВА'), (Keys.HOME, '4 АБ'),
                            (Keys.PAGE_UP, '2 БГ'), (Keys.DOWN, '6 ГВ')):
@@ -320,13 +329,16 @@ def test_keyboard():
             compare(p.items(1), crossed, 'Crossed after %r' % key)
         check(crossed_newest_in_sight(p), "Crossed's newest entry is out of sight")
         compare(p.focus(), 'List1_0', 'the focus after the crossings')
-        # In Remaining the keys only select; the page does not scroll.
-        p.keys(Keys.TAB, Keys.TAB, Keys.END)
+        compare(p.js('return window.scrollY'), scrolled, "the page's scrolling after keys in Available")
+        # In Crossed and Remaining the keys only select.
+        p.keys(Keys.TAB, Keys.END, Keys.SPACE, Keys.PAGE_DOWN, Keys.TAB, Keys.END)
+        compare(p.selected(1), 5, 'the entry End selected in Crossed')
         compare(p.selected(2), len(p.items(2)) - 1, 'the entry End selected in Remaining')
-        compare(p.js('return window.scrollY'), 0, "the page's scrolling")
         compare(len(p.items(1)), 6, "Crossed's length after keys in Remaining")
 
         # Focused, Clear shows a dotted ring, all of it inside its edge.
+        p.cdp('Emulation.clearDeviceMetricsOverride')
+        p.js('window.scrollTo(0, 0)')
         x, y, w, h = [round(v) for v in p.rect('#Command1')]
         unfocused = p.screenshot().crop((x, y, x + w, y + h))
         p.keys(Keys.TAB)
@@ -353,6 +365,8 @@ def test_help():
         p.keys(Keys.TAB, Keys.TAB)
         compare(p.focus(), 'List1_2', 'the focus before the help')
         handles = len(p.driver.window_handles)
+        # What the browser sees of F1 after the page: taken, so no help of its own.
+        p.js("window.addEventListener('keydown', e => { if (e.key == 'F1') window.taken = e.defaultPrevented })")
         p.keys(Keys.F1)
         check(wait_for(lambda: p.js("return document.getElementById('help').open")), 'F1 opened no help')
         compare(p.js("return document.querySelector('#help h1').textContent"), form['helpTitle'], "the help's title")
@@ -369,6 +383,7 @@ def test_help():
         compare(p.focus(), 'List1_2', 'the focus after the help')
         compare(p.lists(), lists, 'the lists after the help')
         compare(len(p.driver.window_handles), handles, "the browser's tabs (its own help)")
+        compare(p.js('return window.taken'), True, 'F1 taken from the browser')
 
 
 def test_access():
