@@ -29,8 +29,6 @@ std::string Utf8(char32_t c)
     return s;
 }
 
-int Colour(form::Rgb c) { return c.r << 16 | c.g << 8 | c.b; }
-
 std::string Joined(const std::vector<std::string> &items)
 {
     std::string text;
@@ -43,43 +41,10 @@ std::string Joined(const std::vector<std::string> &items)
 
 MainWindow::MainWindow()
 {
-    page::CreateWindow(content::kCaption, form::Pixels(form::kWidth, 96), form::Pixels(form::kHeight, 96),
-                       Colour(form::kWindowColour));
-    CreateControls();
-    // What the window's Load does: the walk starts fresh before the first show.
-    page::ShowList(walk::kCatalogue, Joined(walk_.List1[walk::kCatalogue].Items()).c_str(), -1, 0, false);
+    // What the window's Load does: the walk starts fresh (the page shows it
+    // so already).
     ResetWalk();
     page::Start();
-}
-
-// One element for each control, in the order of form::kControls, which is
-// the page's tab order. A list is named by the caption created just before
-// it; the map by its name, and described for screen readers.
-void MainWindow::CreateControls()
-{
-    const form::Control *caption = nullptr;
-    for (const form::Control &control : form::kControls) {
-        const form::Rect place = form::Pixels(control.place, 96);
-        const int colour = control.background ? Colour(*control.background) : -1;
-        const char *text = control.text ? control.text : "";
-        const char *name = "";
-        const char *description = "";
-        switch (control.kind) {
-        case form::Kind::TextBox: name = control.index == 0 ? content::kStatementName : ""; break;
-        case form::Kind::Label: caption = &control; break;
-        case form::Kind::ListBox:
-            name = caption ? caption->text : "";
-            caption = nullptr;
-            break;
-        case form::Kind::PictureBox:
-            name = content::kMapName;
-            description = content::kMapDescription;
-            break;
-        case form::Kind::CommandButton: break;
-        }
-        page::CreateControl(static_cast<int>(control.kind), control.name, control.index, place.left, place.top,
-                            place.width, place.height, control.shown, colour, text, name, description);
-    }
 }
 
 void MainWindow::List1_Press(int index, int row)

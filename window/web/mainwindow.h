@@ -2,10 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Kelvani developers
 
 // The one window in a browser: the map, the three lists of the walk, the
-// Clear button and the problem statement, as elements of the page at the
-// places that form.h gives (one CSS pixel is a pixel at 96 dpi). The page
-// (page.js) hands the user's presses, taps and keys to the handlers here;
-// the walk's lists go back to it after every event.
+// Clear button and the problem statement. The page already shows them, as
+// makewindow.cpp built them from form.h; the page (page.js) hands the
+// user's presses, taps and keys to the handlers here, and the walk's lists
+// go back to it after every event.
 #pragma once
 
 #include "form.h"
@@ -17,7 +17,7 @@
 class MainWindow
 {
 public:
-    // Creates the page's controls and starts the walk afresh.
+    // Starts the walk afresh, as the page shows it, and takes the input.
     MainWindow();
 
     // A press of the primary button, or a tap, on entry row of list index.
@@ -29,7 +29,6 @@ public:
     void Command1_Click();
 
 private:
-    void CreateControls();
     form::ListState State(int index, int page) const;
     void Choose(int index, int row);
     void List1_Click(int index);

@@ -2,11 +2,14 @@
 # SPDX-License-Identifier: MIT
 # SPDX-FileCopyrightText: 2026 The Kelvani developers
 #
-# Puts kelvani.html together from its template: the program (emscripten's
-# script, with the WebAssembly inside), the styles, the map and the icon as
-# data, and the help, turned from Markdown into HTML by cmark. The policy in
-# the page allows exactly this script and these styles, by their hashes.
-# Usage: make_page.py TEMPLATE STYLE SCRIPT HELP_H VERSION MAP MAP_2X ICON CMARK OUT
+# Puts kelvani.html together from its template: the window as makewindow
+# builds it from its definition (run by Node.js), the styles, the script
+# that fits the window to a small screen, the program (emscripten's script,
+# with the WebAssembly inside), the map and the icon as data, and the help,
+# turned from Markdown into HTML by cmark. The program starts after the
+# first paint, which shows the whole window already. The policy in the page
+# allows exactly these scripts and these styles, by their hashes.
+# Usage: make_page.py TEMPLATE STYLE FIT SCRIPT NODE MAKEWINDOW HELP_H VERSION MAP MAP_2X ICON CMARK OUT
 import base64
 import hashlib
 import html
@@ -14,7 +17,7 @@ import re
 import subprocess
 import sys
 
-(template, style, script, help_h, version, map_1x, map_2x, icon, cmark, out) = sys.argv[1:]
+(template, style, fit, script, node, makewindow, help_h, version, map_1x, map_2x, icon, cmark, out) = sys.argv[1:]
 
 
 def read(path, mode='r'):
@@ -27,7 +30,11 @@ def data(path):
 
 
 def digest(text):
-    return 'sha256-' + base64.b64encode(hashlib.sha256(text.encode('utf-8')).digest()).decode('ascii')
+    return "'sha256-" + base64.b64encode(hashlib.sha256(text.encode('utf-8')).digest()).decode('ascii') + "'"
+
+
+def window(part):
+    return subprocess.run([node, makewindow, part], capture_output=True, text=True, check=True).stdout
 
 
 def constant(source, name, raw=False):
@@ -43,16 +50,21 @@ markdown = constant(help_source, 'kHelp', raw=True).replace('%1', version)
 help_html = subprocess.run([cmark, '--to', 'html'], input=markdown, capture_output=True, text=True,
                            check=True).stdout
 
-style_text = read(style)
-script_text = read(script)
-if '</script' in script_text.lower():
-    sys.exit('make_page.py: the script would end its own element')
+style_text = read(style) + window('css')
+fit_text = read(fit)
+script_text = 'requestAnimationFrame(function() { setTimeout(function() {\n' + read(script) + '\n}); });\n'
+for text in (fit_text, script_text):
+    if '</script' in text.lower():
+        sys.exit('make_page.py: a script would end its own element')
 page = read(template)
-for key, value in (('@SCRIPT_HASH@', digest(script_text)), ('@STYLE_HASH@', digest(style_text)),
-                   ('@ICON@', data(icon)), ('@MAP@', data(map_1x)), ('@MAP_2X@', data(map_2x)),
+for key, value in (('@SCRIPT_HASHES@', digest(fit_text) + ' ' + digest(script_text)),
+                   ('@STYLE_HASH@', digest(style_text)), ('@TITLE@', window('title')),
+                   ('@ICON@', data(icon)), ('@WINDOW@', window('html')),
+                   ('@MAP@', data(map_1x)), ('@MAP_2X@', data(map_2x)),
                    ('@HELP_TITLE@', html.escape(constant(help_source, 'kHelpTitle'))),
                    ('@HELP_CLOSE@', html.escape(constant(help_source, 'kHelpClose'))),
-                   ('@HELP@', help_html.strip()), ('@STYLE@', style_text), ('@SCRIPT@', script_text)):
+                   ('@HELP@', help_html.strip()), ('@STYLE@', style_text), ('@FIT@', fit_text),
+                   ('@SCRIPT@', script_text)):
     page = page.replace(key, value)
 with open(out, 'w', encoding='utf-8') as f:
     f.write(page)

@@ -1,28 +1,23 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kelvani developers
 
-// The page side of the web window (an emscripten JavaScript library): makes
-// the elements the window asks for, shows its lists, and hands the user's
-// input to the window (main.cpp's On... functions). Native elements where
-// the platform has them: a read-only textarea, a button, an image, a
-// dialog; the lists follow the WAI-ARIA listbox pattern, so that their
-// keys, pointer input and focus are the window's to decide: every selection
-// in Available crosses a bridge, and must be exactly the entry chosen.
+// The page side of the web window (an emscripten JavaScript library): takes
+// the user's input on the controls the page shows (built by makewindow.cpp)
+// to the window (main.cpp's On... functions), and shows the walk's lists.
+// Native elements where the platform has them: a read-only textarea, a
+// button, an image, a dialog; the lists follow the WAI-ARIA listbox pattern,
+// so that their keys, pointer input and focus are the window's to decide:
+// every selection in Available crosses a bridge, and must be exactly the
+// entry chosen.
 
 mergeInto(LibraryManager.library, {
   $Page: {
-    // form::Kind, in its order.
-    kinds: ['TextBox', 'Label', 'ListBox', 'PictureBox', 'CommandButton'],
     // The keys that select in a list, as numbers of form::ListKey.
     listKeys: {ArrowUp: 0, ArrowDown: 1, Home: 2, End: 3, PageUp: 4, PageDown: 5, ' ': 6},
-    lists: [],
-    width: 0,
     // How the last press began: 'mouse', 'touch' or 'pen'. A touch or pen
     // crosses on the click that ends a tap (a swipe that scrolls ends in
     // pointercancel and makes none); the mouse crosses on its press.
     pointer: 'mouse',
-
-    colour: function(rgb) { return '#' + rgb.toString(16).padStart(6, '0'); },
 
     // The entry row of a list under an event, or -1.
     row: function(event) {
@@ -30,10 +25,8 @@ mergeInto(LibraryManager.library, {
       return option ? Number(option.dataset.row) : -1;
     },
 
-    makeList: function(index) {
-      var list = document.createElement('div');
-      list.setAttribute('role', 'listbox');
-      list.tabIndex = 0;
+    takeList: function(index) {
+      var list = document.getElementById('List1_' + index);
       list.addEventListener('pointerdown', function(event) { Page.pointer = event.pointerType; });
       // The primary button's press, not the second of a double-click (it
       // would land on what the first one's crossing moved under it); moves,
@@ -69,22 +62,6 @@ mergeInto(LibraryManager.library, {
         if (caret)
           caret.scrollIntoView({block: 'nearest'});
       });
-      Page.lists[index] = list;
-      return list;
-    },
-
-    makePicture: function(name, description) {
-      var box = document.createElement('div');
-      box.appendChild(document.getElementById('map').content.cloneNode(true));
-      var image = box.querySelector('img');
-      image.alt = name;
-      var about = document.createElement('p');
-      about.id = 'map-description';
-      about.hidden = true;
-      about.textContent = description;
-      image.setAttribute('aria-describedby', about.id);
-      box.appendChild(about);
-      return box;
     },
 
     // The help (F1), a modal dialog; Escape closes it, and the focus goes
@@ -102,67 +79,11 @@ mergeInto(LibraryManager.library, {
       help.scrollTop = 0;
     },
 
-    // A screen narrower than the window (a phone) sees all of it, smaller,
-    // with a margin of 8 pixels on either side; a wider one sees it at its
-    // natural size in the middle, on whole pixels, so that the map shows
-    // pixel for pixel.
-    fit: function() {
-      var style = document.getElementById('window').style;
-      var room = document.documentElement.clientWidth - 16;
-      var scale = Math.min(1, room / Page.width);
-      style.zoom = scale < 1 ? String(scale) : '';
-      style.marginLeft = scale < 1 ? '8px' : 8 + Math.floor((room - Page.width) / 2) + 'px';
-    },
-  },
-
-  CreateControl__deps: ['$Page'],
-  CreateControl: function(kind, control, index, left, top, width, height, shown, colour, text, name, description) {
-    kind = Page.kinds[kind];
-    text = UTF8ToString(text);
-    name = UTF8ToString(name);
-    var element;
-    switch (kind) {
-    case 'TextBox':
-      element = document.createElement('textarea');
-      element.readOnly = true;
-      element.value = text;
-      break;
-    case 'Label':
-      element = document.createElement('div');
-      element.textContent = text;
-      break;
-    case 'ListBox':
-      element = Page.makeList(index);
-      break;
-    case 'PictureBox':
-      element = Page.makePicture(name, UTF8ToString(description));
-      name = '';
-      break;
-    case 'CommandButton':
-      element = document.createElement('button');
-      element.type = 'button';
-      element.textContent = text;
-      element.addEventListener('click', function() { Module['_OnClear'](); });
-      break;
-    }
-    element.id = UTF8ToString(control) + (index >= 0 ? '_' + index : '');
-    element.className = kind;
-    element.hidden = !shown;
-    if (name)
-      element.setAttribute('aria-label', name);
-    var style = element.style;
-    style.left = left + 'px';
-    style.top = top + 'px';
-    style.width = width + 'px';
-    style.height = height + 'px';
-    if (colour >= 0)
-      style.backgroundColor = Page.colour(colour);
-    document.getElementById('window').appendChild(element);
   },
 
   ShowList__deps: ['$Page'],
   ShowList: function(index, items, selected, caret, newestInSight) {
-    var list = Page.lists[index];
+    var list = document.getElementById('List1_' + index);
     var texts = UTF8ToString(items).split('\n').slice(0, -1);
     var options = list.children;
     var same = options.length == texts.length;
@@ -192,30 +113,22 @@ mergeInto(LibraryManager.library, {
     return !same;
   },
 
-  CreateWindow__deps: ['$Page'],
-  CreateWindow: function(caption, width, height, colour) {
-    document.title = UTF8ToString(caption);
-    var style = document.getElementById('window').style;
-    Page.width = width;
-    style.width = width + 'px';
-    style.height = height + 'px';
-    style.backgroundColor = Page.colour(colour);
-  },
-
   Start__deps: ['$Page'],
   Start: function() {
+    for (var index = 0; index < 3; ++index)
+      Page.takeList(index);
+    document.getElementById('Command1').addEventListener('click', function() { Module['_OnClear'](); });
     document.addEventListener('keydown', function(event) {
       if (event.key == 'F1') {
         event.preventDefault(); // not the browser's own help
         Page.showHelp();
       }
     });
-    window.addEventListener('resize', Page.fit);
-    Page.fit();
     var statement = document.getElementById('Text1_0');
-    statement.setSelectionRange(0, 0);
-    statement.focus({preventScroll: true});
-    statement.scrollTop = 0;
+    if (!document.activeElement || document.activeElement == document.body) {
+      statement.setSelectionRange(0, 0);
+      statement.focus({preventScroll: true});
+    }
     document.getElementById('window').dataset.ready = '';
   },
 });
