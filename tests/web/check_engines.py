@@ -19,10 +19,11 @@ import sys
 import tempfile
 import time
 
+from checks import check, compare, definition, run
+
 page_path, node, formtable, engine = sys.argv[1:]
 url = 'file://' + os.path.abspath(page_path)
-form = json.loads(subprocess.run([node, formtable], capture_output=True, text=True, check=True, timeout=30).stdout)
-failures = 0
+form = definition(node, formtable)
 
 # What the checks read of the page, as one expression.
 PLACES = """JSON.stringify((() => {
@@ -43,18 +44,6 @@ ENTRY = """JSON.stringify((() => {
     return [r.left + r.width / 2, r.top + r.height / 2];
 })())"""
 READY = "'ready' in document.getElementById('window').dataset && document.querySelector('.PictureBox img').complete"
-
-
-def check(ok, what):
-    global failures
-    if not ok:
-        failures += 1
-        print('FAIL %s: %s' % (engine, what))
-    return ok
-
-
-def compare(actual, expected, what):
-    return check(actual == expected, '%s is %r, not %r' % (what, actual, expected))
 
 
 def run_checks(evaluate, click, key):
@@ -186,14 +175,14 @@ def firefox(home):
             browser.kill()
 
 
-home = tempfile.mkdtemp(prefix='kelvani-web-')
-os.environ['HOME'] = home
-os.environ['XDG_CONFIG_HOME'] = os.environ['XDG_CACHE_HOME'] = os.environ['XDG_DATA_HOME'] = home
-start = time.monotonic()
-try:
-    {'webkit': webkit, 'firefox': firefox}[engine](home)
-finally:
-    shutil.rmtree(home, ignore_errors=True)
-print('%s %s (%d ms)' % ('FAIL' if failures else 'PASS', engine, (time.monotonic() - start) * 1000))
-print('%d failed checks' % failures)
-sys.exit(1 if failures else 0)
+def in_own_home(test):
+    home = tempfile.mkdtemp(prefix='kelvani-web-')
+    os.environ['HOME'] = home
+    os.environ['XDG_CONFIG_HOME'] = os.environ['XDG_CACHE_HOME'] = os.environ['XDG_DATA_HOME'] = home
+    try:
+        test(home)
+    finally:
+        shutil.rmtree(home, ignore_errors=True)
+
+
+run({'webkit': lambda: in_own_home(webkit), 'firefox': lambda: in_own_home(firefox)}, engine)

@@ -15,7 +15,6 @@ import io
 import json
 import os
 import shutil
-import subprocess
 import sys
 import tempfile
 import threading
@@ -27,22 +26,11 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
+from checks import check, compare, definition, run
+
 page_path, node, formtable, content_dir, test = sys.argv[1:]
-form = json.loads(subprocess.run([node, formtable], capture_output=True, text=True, check=True, timeout=30).stdout)
+form = definition(node, formtable)
 control = {c['id']: c for c in form['controls']}
-failures = 0
-
-
-def check(ok, what):
-    global failures
-    if not ok:
-        failures += 1
-        print('FAIL %s: %s' % (test, what))
-    return ok
-
-
-def compare(actual, expected, what):
-    return check(actual == expected, '%s is %r, not %r' % (what, actual, expected))
 
 
 def wait_for(done, seconds=5):
@@ -52,10 +40,6 @@ def wait_for(done, seconds=5):
             return False
         time.sleep(0.02)
     return True
-
-
-def entries(*texts):
-    return list(texts)
 
 
 FRESH = sorted(form['catalogue'])
@@ -267,7 +251,7 @@ def test_touch():
         p.driver.refresh()
         wait_for(lambda: p.js("return 'ready' in document.getElementById('window').dataset"))
         left, top, width, height = p.rect('#window')
-        check(left >= 0 and left + width <= 390, 'the window %r does not fit 390 pixels' % [left, width])
+        check(left >= 0 and left + width <= 390, 'the window %r does not fit 390 pixels' % ([left, width],))
         compare(p.js('return document.documentElement.scrollWidth <= document.documentElement.clientWidth'), True,
                 'no horizontal scrolling')
 
@@ -463,10 +447,5 @@ def test_network():
         server.shutdown()
 
 
-tests = {'layout': test_layout, 'mouse': test_mouse, 'touch': test_touch, 'keyboard': test_keyboard,
-         'help': test_help, 'access': test_access, 'network': test_network}
-start = time.monotonic()
-tests[test]()
-print('%s %s (%d ms)' % ('FAIL' if failures else 'PASS', test, (time.monotonic() - start) * 1000))
-print('%d failed checks' % failures)
-sys.exit(1 if failures else 0)
+run({'layout': test_layout, 'mouse': test_mouse, 'touch': test_touch, 'keyboard': test_keyboard, 'help': test_help,
+     'access': test_access, 'network': test_network}, test)
