@@ -244,7 +244,7 @@ def test_mouse():
 
 def test_touch():
     """A phone: the window fits its width; a tap crosses the entry tapped,
-    once; a swipe scrolls a list and crosses nothing."""
+    once, and a double tap too; a swipe scrolls a list and crosses nothing."""
     with browser() as p:
         p.cdp('Emulation.setDeviceMetricsOverride', width=390, height=844, deviceScaleFactor=3, mobile=True)
         p.cdp('Emulation.setTouchEmulationEnabled', enabled=True, maxTouchPoints=5)
@@ -287,6 +287,13 @@ def test_touch():
         touch('touchStart', x + w / 2, y + h / 2)
         touch('touchEnd')
         check(wait_for(lambda: p.lists() == [FRESH, [], []]), 'a tap on Clear did not start again')
+        time.sleep(0.5)
+        x, y = p.point(0, '1 АБ')
+        for _ in range(2):  # a double tap
+            touch('touchStart', x, y)
+            touch('touchEnd')
+        time.sleep(0.4)
+        compare(p.items(1), ['1 АБ'], 'Crossed after a double tap')
 
 
 def test_keyboard():

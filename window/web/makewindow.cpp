@@ -84,7 +84,7 @@ std::string Html()
             const walk::ItemList &list = walk.List1[control.index];
             html += "<div id=\"" + id + "\" class=\"ListBox\" role=\"listbox\"" + hidden +
                     (control.shown ? " tabindex=\"0\"" : "") +
-                    (caption ? " aria-label=\"" + Escaped(caption->text) + "\"" : "") +
+                    (caption ? " aria-labelledby=\"" + Id(*caption) + "\"" : "") +
                     (list.ListCount() ? " aria-activedescendant=\"" + id + "-0\"" : "") + ">" + Options(id, list) +
                     "</div>\n";
             caption = nullptr;

@@ -37,8 +37,10 @@ mergeInto(LibraryManager.library, {
         if (Page.pointer == 'mouse' && event.button == 0 && event.detail <= 1)
           Module['_OnListPress'](index, Page.row(event));
       });
+      // A tap's click, but not a double tap's second: as with the mouse, it
+      // would land on what the first one's crossing moved under the finger.
       list.addEventListener('click', function(event) {
-        if (Page.pointer == 'mouse')
+        if (Page.pointer == 'mouse' || event.detail > 1)
           return;
         list.focus({preventScroll: true});
         Module['_OnListPress'](index, Page.row(event));
