@@ -140,6 +140,9 @@ def test_layout():
     with browser() as p:
         compare(p.js('return document.title'), form['caption'], 'the title')
         compare(p.js('return document.documentElement.lang'), 'bg', 'the language')
+        with open(os.path.join(content_dir, 'kelvani-32.png'), 'rb') as icon:
+            compare(p.js("return document.querySelector('link[rel=icon]').href"),
+                    'data:image/png;base64,' + base64.b64encode(icon.read()).decode(), 'the icon')
         left, top, width, height = p.rect('#window')
         compare([width, height], [form['width'], form['height']], "the window's size")
         shot = p.screenshot()
