@@ -39,7 +39,7 @@ ctest --test-dir build-windows --output-on-failure
 echo "== packages: $(ls build-windows/kelvani-*-windows-x64.zip build-windows/kelvani-*-setup.exe build-windows/kelvani-*-x64.msi | tr '\n' ' ')"
 
 echo "== build-web (emscripten, tested in browsers)"
-emcmake cmake -S . -B build-web -G Ninja -DKELVANI_WERROR=$werror >/dev/null
+emcmake cmake -S . -B build-web -G Ninja -DBUILD_TESTING=ON -DKELVANI_WERROR=$werror >/dev/null
 cmake --build build-web
 ctest --test-dir build-web --output-on-failure
 echo "== page: build-web/kelvani.html, $(stat -c %s build-web/kelvani.html) bytes"

@@ -51,8 +51,17 @@ try:
             ".domContentLoadedEventStart, paint.startTime, window.started || 0,"
             " document.querySelectorAll('[role=option]').length]), 100); } })"
             ".observe({type: 'paint', buffered: true})")
+    driver.execute_cdp_cmd('Performance.enable', {})
+
+    def memory():
+        """The page's JavaScript heap in use, in KiB, after a full collection."""
+        driver.execute_cdp_cmd('HeapProfiler.collectGarbage', {})
+        metrics = driver.execute_cdp_cmd('Performance.getMetrics', {})['metrics']
+        return next(m['value'] for m in metrics if m['name'] == 'JSHeapUsedSize') / 1024
+
     times = {'bare': [], 'kelvani': []}
     paints = {'bare': [], 'kelvani': []}
+    heaps = {'bare': [], 'kelvani': []}
     started = []
     load(bare), load(page)  # warm the cache
     for _ in range(15):
@@ -63,6 +72,7 @@ try:
                 started.append(program)
             times[name].append(ready)
             paints[name].append(paint)
+            heaps[name].append(memory())
     # A crossing: from the press's time stamp to the lists changed, 50 times.
     driver.get('file://' + page)
     crossings = []
@@ -90,6 +100,9 @@ print('%-34s %10s %17s' % ('', 'read (ms)', 'first paint (ms)'))
 print('%-34s %10.1f %17.1f' % ('bare page of that size, 1 entry', ready['bare'], paint['bare']))
 print('%-34s %10.1f %17.1f' % ('Kelvani, 14 entries', ready['kelvani'], paint['kelvani']))
 print('%-34s %10.2f %17.2f' % ('Kelvani / bare', ready['kelvani'] / ready['bare'], paint['kelvani'] / paint['bare']))
+heap = {name: statistics.median(values) for name, values in heaps.items()}
+print('JavaScript heap in use: bare page %.0f KiB, Kelvani %.0f KiB (%.2f)'
+      % (heap['bare'], heap['kelvani'], heap['kelvani'] / heap['bare']))
 print('Kelvani taking input (its program started): %.1f ms' % statistics.median(started))
 print('a crossing, press to lists shown: median %.2f ms, slowest %.2f ms (50 crossings)'
       % (statistics.median(crossings), max(crossings)))

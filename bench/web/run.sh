@@ -12,6 +12,6 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 . scripts/deps.sh
 kelvani_install "${KELVANI_WEB_PACKAGES[@]}" ninja-build cmake
-emcmake cmake -S . -B build-web -G Ninja -DBUILD_TESTING=OFF >/dev/null 2>&1
+emcmake cmake -S . -B build-web -G Ninja >/dev/null 2>&1
 cmake --build build-web --target kelvani-page >/dev/null
 exec /usr/bin/python3 bench/web/bench.py build-web/kelvani.html

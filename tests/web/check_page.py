@@ -125,7 +125,7 @@ class Page:
     def keys(self, *keys):
         ActionChains(self.driver).send_keys(*keys).perform()
 
-    def screenshot(self, scale=1):
+    def screenshot(self):
         shot = self.cdp('Page.captureScreenshot', format='png')
         return Image.open(io.BytesIO(base64.b64decode(shot['data']))).convert('RGB')
 
@@ -404,6 +404,48 @@ def test_access():
         compare(named('option')[:3], ['6 ВГ', '7 ВБ', '5 АВ'], 'the options after a crossing')
 
 
+def test_monkey():
+    """5,000 presses, taps, keys and Clears at random, as fast as the page
+    takes them: after each, the lists keep the walk's invariants; then a real
+    click still crosses."""
+    with browser() as p:
+        seed = int(os.environ.get('KELVANI_MONKEY_SEED', time.time_ns() % 100000))
+        print('KELVANI_MONKEY_SEED=%d' % seed)
+        broken = p.js("""
+            let seed = arguments[0];
+            const random = n => (seed = (seed * 1103515245 + 12345) % 2147483648) % n;
+            const items = i => [...document.querySelectorAll('#List1_' + i + ' [role=option]')].map(o => o.textContent);
+            const sorted = l => l.every((e, i) => i == 0 || l[i - 1] < e);
+            const keys = ['ArrowUp', 'ArrowDown', 'Home', 'End', 'PageUp', 'PageDown', ' ', '1', '5', '7', 'x', 'Tab'];
+            for (let n = 0; n < 5000; ++n) {
+                const list = document.getElementById('List1_' + random(3));
+                const options = list.querySelectorAll('[role=option]');
+                const target = options.length && random(4) ? options[random(options.length)] : list;
+                switch (random(5)) {
+                case 0: target.dispatchEvent(new PointerEvent('pointerdown', {bubbles: true, pointerType: 'touch'}));
+                        target.dispatchEvent(new MouseEvent('click', {bubbles: true, detail: 1 + random(2)})); break;
+                case 1: target.dispatchEvent(new PointerEvent('pointerdown', {bubbles: true, pointerType: 'mouse'}));
+                        target.dispatchEvent(new MouseEvent('mousedown', {bubbles: true, detail: 1 + random(2), button: random(3)})); break;
+                case 2: case 3: list.dispatchEvent(new KeyboardEvent('keydown', {bubbles: true, key: keys[random(keys.length)]})); break;
+                case 4: if (!random(8)) document.getElementById('Command1').click(); break;
+                }
+                const [a, c, r] = [items(0), items(1), items(2)];
+                const bridges = c.map(e => e[0]);
+                const rest = a.concat(r);
+                const here = c.length ? c[c.length - 1][3] : null;
+                const ok = c.length <= 6 && new Set(bridges).size == c.length && sorted(a) && sorted(r) &&
+                    [1, 2, 3, 4, 5, 6, 7].every(b => rest.filter(e => e[0] == b).length == (bridges.includes(String(b)) ? 0 : 2)) &&
+                    (!here ? rest.length == 14 && r.length == 0 : a.every(e => e[2] == here) && r.every(e => e[2] != here));
+                if (!ok)
+                    return [n, a, c, r];
+            }
+            return null""", seed)
+        compare(broken, None, 'the first event after which the lists broke the walk (event, lists)')
+        p.js("document.getElementById('Command1').click()")
+        p.click(0, '5 АВ')
+        compare(p.items(1), ['5 АВ'], 'Crossed after a real click, after all that')
+
+
 class CountingServer(http.server.ThreadingHTTPServer):
     requests = []
 
@@ -458,4 +500,4 @@ def test_network():
 
 
 run({'layout': test_layout, 'mouse': test_mouse, 'touch': test_touch, 'keyboard': test_keyboard, 'help': test_help,
-     'access': test_access, 'network': test_network}, test)
+     'access': test_access, 'network': test_network, 'monkey': test_monkey}, test)
