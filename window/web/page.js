@@ -80,7 +80,6 @@ mergeInto(LibraryManager.library, {
       help.showModal();
       help.scrollTop = 0;
     },
-
   },
 
   ShowList__deps: ['$Page'],
