@@ -39,6 +39,7 @@ KELVANI_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 wine wine64 fonts-wine nsis wixl 
 # brings), cmark for the help, Python to put the page together; Chromium
 # with its WebDriver and Selenium to test it, Pillow to compare pictures;
 # WebKitGTK's WebDriver and Firefox ESR (driven through WebDriver BiDi) for
-# the other engines, on a virtual X server.
+# the other engines; each test in a session of its own, with a virtual X
+# server and a D-Bus bus.
 KELVANI_WEB_PACKAGES=(emscripten cmark python3 chromium chromium-driver python3-selenium python3-pil
-    webkit2gtk-driver firefox-esr python3-websockets xvfb xauth)
+    webkit2gtk-driver firefox-esr python3-websockets xvfb xauth dbus-daemon)
