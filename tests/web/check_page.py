@@ -107,7 +107,7 @@ class Page:
         row = items.index(entry)
         self.js("document.querySelectorAll('#List1_%d [role=option]')[%d].scrollIntoView({block: 'nearest'})"
                 % (index, row))
-        left, top, width, height = self.rect('#List1_%d [data-row="%d"]' % (index, row))
+        left, top, width, height = self.rect('#List1_%d > :nth-child(%d)' % (index, row + 1))
         return left + width / 2, top + height / 2 + below
 
     def mouse(self, kind, x, y, button='left', count=1):

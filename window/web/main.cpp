@@ -32,16 +32,16 @@ EMSCRIPTEN_KEEPALIVE void OnListPress(int index, int row)
         window->List1_Press(index, row);
 }
 
-EMSCRIPTEN_KEEPALIVE void OnListKey(int index, int key, int page)
+EMSCRIPTEN_KEEPALIVE void OnListKey(int index, int key, int caret, int page)
 {
     if (Shown(index) && key >= 0 && key <= static_cast<int>(form::ListKey::Space))
-        window->List1_Key(index, static_cast<form::ListKey>(key), page);
+        window->List1_Key(index, static_cast<form::ListKey>(key), caret, page);
 }
 
-EMSCRIPTEN_KEEPALIVE void OnListTyped(int index, int character)
+EMSCRIPTEN_KEEPALIVE void OnListTyped(int index, int character, int caret)
 {
     if (Shown(index) && character > 0)
-        window->List1_Typed(index, static_cast<char32_t>(character));
+        window->List1_Typed(index, static_cast<char32_t>(character), caret);
 }
 
 EMSCRIPTEN_KEEPALIVE void OnClear()

@@ -53,28 +53,27 @@ void MainWindow::List1_Press(int index, int row)
         Choose(index, row);
 }
 
-void MainWindow::List1_Key(int index, form::ListKey key, int page)
+void MainWindow::List1_Key(int index, form::ListKey key, int caret, int page)
 {
-    if (const int row = form::KeyRow(key, State(index, page)); row >= 0)
+    if (const int row = form::KeyRow(key, State(index, caret, page)); row >= 0)
         Choose(index, row);
 }
 
-void MainWindow::List1_Typed(int index, char32_t character)
+void MainWindow::List1_Typed(int index, char32_t character, int caret)
 {
-    if (const int row = form::TypedRow(walk_.List1[index].Items(), Utf8(character), State(index, 1)); row >= 0)
+    if (const int row = form::TypedRow(walk_.List1[index].Items(), Utf8(character), State(index, caret, 1)); row >= 0)
         Choose(index, row);
 }
 
-form::ListState MainWindow::State(int index, int page) const
+form::ListState MainWindow::State(int index, int caret, int page) const
 {
     const walk::ItemList &list = walk_.List1[index];
-    return {list.ListCount(), caret_[index], list.ListIndex(), page};
+    return {list.ListCount(), caret, list.ListIndex(), page};
 }
 
 // The user's selection of an entry: what a click on a list box is.
 void MainWindow::Choose(int index, int row)
 {
-    caret_[index] = row;
     walk_.List1[index].Select(row);
     List1_Click(index);
 }
@@ -96,14 +95,12 @@ void MainWindow::ResetWalk()
     ShowWalk();
 }
 
-// Puts each list on the page in step with the walk. A list the page refills
-// has its focus on the first entry again; Crossed, which grows at its end,
-// shows that end.
+// Puts each list on the page in step with the walk. Crossed, which grows at
+// its end, shows that end.
 void MainWindow::ShowWalk()
 {
     for (int i : {walk::kAvailable, walk::kCrossed, walk::kRemaining}) {
         const walk::ItemList &list = walk_.List1[i];
-        if (page::ShowList(i, Joined(list.Items()).c_str(), list.ListIndex(), caret_[i], !list.Sorted()))
-            caret_[i] = 0;
+        page::ShowList(i, Joined(list.Items()).c_str(), list.ListIndex(), !list.Sorted());
     }
 }

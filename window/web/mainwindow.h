@@ -12,8 +12,6 @@
 #include "listkeys.h"
 #include "walk.h"
 
-#include <array>
-
 class MainWindow
 {
 public:
@@ -22,21 +20,19 @@ public:
 
     // A press of the primary button, or a tap, on entry row of list index.
     void List1_Press(int index, int row);
-    // A key that selects in a list; page is how many entries are in sight.
-    void List1_Key(int index, form::ListKey key, int page);
+    // A key that selects in a list whose focus rests on entry caret; page
+    // is how many entries are in sight.
+    void List1_Key(int index, form::ListKey key, int caret, int page);
     // A character typed in a list, as a Unicode code point.
-    void List1_Typed(int index, char32_t character);
+    void List1_Typed(int index, char32_t character, int caret);
     void Command1_Click();
 
 private:
-    form::ListState State(int index, int page) const;
+    form::ListState State(int index, int caret, int page) const;
     void Choose(int index, int row);
     void List1_Click(int index);
     void ResetWalk();
     void ShowWalk();
 
-    // The entry the focus rests on in each list, as a list box keeps it: the
-    // entry last chosen, the first again once the list is refilled.
-    std::array<int, 4> caret_{};
     walk::Walk walk_;
 };

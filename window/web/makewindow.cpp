@@ -54,7 +54,7 @@ std::string Options(const std::string &list, const walk::ItemList &items)
     std::string html;
     for (int row = 0; row < items.ListCount(); ++row) {
         const std::string n = std::to_string(row);
-        html += "<div role=\"option\" id=\"" + list + "-" + n + "\" data-row=\"" + n + "\" aria-selected=\"false\"" +
+        html += "<div role=\"option\" id=\"" + list + "-" + n + "\" aria-selected=\"false\"" +
                 (row == 0 ? " class=\"caret\"" : "") + ">" + Escaped(items.List(row)) + "</div>";
     }
     return html;

@@ -7,11 +7,11 @@
 namespace page {
 extern "C" {
 
-// Shows list index with its items (each ended by a line break), the
-// selected one (-1: none) and the one the focus rests on. When the items
+// Shows list index with its items (each ended by a line break) and the
+// selected one (-1: none), and the focus on the selected one. When the items
 // differ from those shown, refills the list, with the focus on its first
-// entry, scrolled to the end when newestInSight; returns whether it did.
-bool ShowList(int index, const char *items, int selected, int caret, bool newestInSight);
+// entry, scrolled to the end when newestInSight.
+void ShowList(int index, const char *items, int selected, bool newestInSight);
 
 // Takes the user's input on the controls the page already shows, puts the
 // focus on the statement at its first line and takes F1: the window is

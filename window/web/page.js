@@ -20,9 +20,13 @@ mergeInto(LibraryManager.library, {
     pointer: 'mouse',
 
     // The entry row of a list under an event, or -1.
-    row: function(event) {
-      var option = event.target.closest('[role=option]');
-      return option ? Number(option.dataset.row) : -1;
+    row: function(list, event) {
+      return Array.prototype.indexOf.call(list.children, event.target.closest('[role=option]'));
+    },
+
+    // The entry the focus rests on, as the list shows it.
+    caret: function(list) {
+      return Array.prototype.indexOf.call(list.children, list.querySelector('.caret'));
     },
 
     takeList: function(index) {
@@ -35,7 +39,7 @@ mergeInto(LibraryManager.library, {
         event.preventDefault(); // no text selection, no drag
         list.focus({preventScroll: true});
         if (Page.pointer == 'mouse' && event.button == 0 && event.detail <= 1)
-          Module['_OnListPress'](index, Page.row(event));
+          Module['_OnListPress'](index, Page.row(list, event));
       });
       // A tap's click, but not a double tap's second: as with the mouse, it
       // would land on what the first one's crossing moved under the finger.
@@ -43,7 +47,7 @@ mergeInto(LibraryManager.library, {
         if (Page.pointer == 'mouse' || event.detail > 1)
           return;
         list.focus({preventScroll: true});
-        Module['_OnListPress'](index, Page.row(event));
+        Module['_OnListPress'](index, Page.row(list, event));
       });
       list.addEventListener('keydown', function(event) {
         if (event.ctrlKey || event.altKey || event.metaKey)
@@ -53,9 +57,9 @@ mergeInto(LibraryManager.library, {
         if (key !== undefined) {
           var option = list.querySelector('[role=option]');
           var page = option ? Math.floor(list.clientHeight / option.offsetHeight) : 1;
-          Module['_OnListKey'](index, key, page);
+          Module['_OnListKey'](index, key, Page.caret(list), page);
         } else if (typed > 32 && String.fromCodePoint(typed) == event.key) {
-          Module['_OnListTyped'](index, typed);
+          Module['_OnListTyped'](index, typed, Page.caret(list));
         } else {
           return;
         }
@@ -83,7 +87,7 @@ mergeInto(LibraryManager.library, {
   },
 
   ShowList__deps: ['$Page'],
-  ShowList: function(index, items, selected, caret, newestInSight) {
+  ShowList: function(index, items, selected, newestInSight) {
     var list = document.getElementById('List1_' + index);
     var texts = UTF8ToString(items).split('\n').slice(0, -1);
     var options = list.children;
@@ -95,23 +99,23 @@ mergeInto(LibraryManager.library, {
         var option = document.createElement('div');
         option.setAttribute('role', 'option');
         option.id = list.id + '-' + row;
-        option.dataset.row = row;
         option.textContent = text;
         return option;
       }));
-      caret = 0;
       if (newestInSight)
         list.scrollTop = list.scrollHeight;
     }
+    // As in a list box, the focus rests on the selected entry, or stays
+    // where it was; on the first entry of a list refilled.
+    var caret = !same ? 0 : selected >= 0 ? selected : Math.max(Page.caret(list), 0);
     for (var row = 0; row < options.length; ++row) {
       options[row].setAttribute('aria-selected', row == selected ? 'true' : 'false');
       options[row].classList.toggle('caret', row == caret);
     }
     if (options.length)
-      list.setAttribute('aria-activedescendant', options[Math.min(caret, options.length - 1)].id);
+      list.setAttribute('aria-activedescendant', options[caret].id);
     else
       list.removeAttribute('aria-activedescendant');
-    return !same;
   },
 
   Start__deps: ['$Page'],
