@@ -2,22 +2,20 @@
 # SPDX-License-Identifier: MIT
 # SPDX-FileCopyrightText: 2026 The Kelvani developers
 #
-# Puts kelvani.html together from its template: the window as makewindow
-# builds it from its definition (run by Node.js), the styles, the script
-# that fits the window to a small screen, the program (emscripten's script,
-# with the WebAssembly inside), the map and the icon as data, and the help,
-# turned from Markdown into HTML by cmark. The program starts after the
+# Puts kelvani.html together from its template: the window and its help as
+# makewindow builds them from their definition (run by Node.js), the
+# styles, the script that fits the window to a small screen, the program
+# (emscripten's script, with the WebAssembly inside), the map and the icon
+# as data, and the help's text, turned from Markdown into HTML by cmark. The program starts after the
 # first paint, which shows the whole window already. The policy in the page
 # allows exactly these scripts and these styles, by their hashes.
-# Usage: make_page.py TEMPLATE STYLE FIT SCRIPT NODE MAKEWINDOW HELP_H VERSION MAP MAP_2X ICON CMARK OUT
+# Usage: make_page.py TEMPLATE STYLE FIT SCRIPT NODE MAKEWINDOW MAP MAP_2X ICON CMARK OUT
 import base64
 import hashlib
-import html
-import re
 import subprocess
 import sys
 
-(template, style, fit, script, node, makewindow, help_h, version, map_1x, map_2x, icon, cmark, out) = sys.argv[1:]
+(template, style, fit, script, node, makewindow, map_1x, map_2x, icon, cmark, out) = sys.argv[1:]
 
 
 def read(path, mode='r'):
@@ -37,17 +35,7 @@ def window(part):
     return subprocess.run([node, makewindow, part], capture_output=True, text=True, check=True).stdout
 
 
-def constant(source, name, raw=False):
-    pattern = r'\b%s\[\] = R"\((.*?)\)";' if raw else r'\b%s\[\] = "((?:[^"\\]|\\.)*)";'
-    found = re.search(pattern % name, source, re.S)
-    if not found:
-        sys.exit('make_page.py: no %s in %s' % (name, help_h))
-    return found.group(1)
-
-
-help_source = read(help_h)
-markdown = constant(help_source, 'kHelp', raw=True).replace('%1', version)
-help_html = subprocess.run([cmark, '--to', 'html'], input=markdown, capture_output=True, text=True,
+help_html = subprocess.run([cmark, '--to', 'html'], input=window('help'), capture_output=True, text=True,
                            check=True).stdout
 
 style_text = read(style) + window('css')
@@ -61,8 +49,6 @@ for key, value in (('@SCRIPT_HASHES@', digest(fit_text) + ' ' + digest(script_te
                    ('@STYLE_HASH@', digest(style_text)), ('@TITLE@', window('title')),
                    ('@ICON@', data(icon)), ('@WINDOW@', window('html')),
                    ('@MAP@', data(map_1x)), ('@MAP_2X@', data(map_2x)),
-                   ('@HELP_TITLE@', html.escape(constant(help_source, 'kHelpTitle'))),
-                   ('@HELP_CLOSE@', html.escape(constant(help_source, 'kHelpClose'))),
                    ('@HELP@', help_html.strip()), ('@STYLE@', style_text), ('@FIT@', fit_text),
                    ('@SCRIPT@', script_text)):
     page = page.replace(key, value)

@@ -6,10 +6,14 @@
 // all, as it reads the page, before any program runs:
 //   makewindow html   the window with the controls' elements, in the order
 //                     of form.h, which is the page's tab order, and the
-//                     walk's lists as the window's Load leaves them
+//                     walk's lists as the window's Load leaves them; then
+//                     the help's dialog
 //   makewindow css    each control's place, size and colour
 //   makewindow title  the page's title, the window's caption
-// The map's pictures stand as @MAP@ and @MAP_2X@, for make_page.py to fill.
+//   makewindow help   the help's text, in Markdown
+// The map's pictures stand as @MAP@ and @MAP_2X@, the help's text turned
+// into HTML as @HELP@, for make_page.py to fill.
+#include "content/help.h"
 #include "form.h"
 #include "walk.h"
 
@@ -109,7 +113,18 @@ std::string Html()
             break;
         }
     }
-    return html + "</main>\n";
+    html += "</main>\n";
+    // The help, opened by F1: a modal dialog with a button that closes it.
+    return html + "<dialog id=\"help\" aria-labelledby=\"help-title\">\n<form method=\"dialog\"><button aria-label=\"" +
+           Escaped(content::kHelpClose) + "\">×</button></form>\n<h1 id=\"help-title\">" +
+           Escaped(content::kHelpTitle) + "</h1>\n@HELP@\n</dialog>\n";
+}
+
+// The help's Markdown with the version in it.
+std::string Help()
+{
+    std::string help = content::kHelp;
+    return help.replace(help.find("%1"), 2, KELVANI_VERSION);
 }
 
 std::string Css()
@@ -137,6 +152,8 @@ int main(int argc, char *argv[])
         std::fputs(Css().c_str(), stdout);
     else if (what == "title")
         std::fputs(Escaped(content::kCaption).c_str(), stdout);
+    else if (what == "help")
+        std::fputs(Help().c_str(), stdout);
     else
         return 2;
     return 0;
