@@ -99,6 +99,8 @@ std::size_t At(form::Kind kind, int index)
     return form::kControls.size();
 }
 
+form::Rgb ListColour(int list) { return form::kControls[At(form::Kind::ListBox, list)].background.value(); }
+
 std::wstring Text(HWND hwnd)
 {
     std::wstring text(SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0) + 1, L'\0');
@@ -183,14 +185,6 @@ POINT Middle(HWND hwnd)
     RECT r;
     GetWindowRect(hwnd, &r);
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-form::Rgb ListColour(int list)
-{
-    for (const form::Control &control : form::kControls)
-        if (control.kind == form::Kind::ListBox && control.index == list)
-            return control.background.value_or(form::Rgb{});
-    return {};
 }
 
 // A point of a window, from the top-left corner of its frame.

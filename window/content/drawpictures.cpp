@@ -6,8 +6,9 @@
 //   QT_QPA_PLATFORM=offscreen kelvani-drawpictures window/content
 //
 // writes the bridge map (map.bmp, 220 × 173, and map@2x.bmp for screens of
-// twice the density, and the same as PNG for the web page), the window icon (kelvani.ico, 32 × 32 in 256 colours)
-// and the icon in the sizes of the desktop's icon theme (kelvani-N.png).
+// twice the density; the same as PNG for the web page), the window icon
+// (kelvani.ico, 32 × 32 in 256 colours) and the icon in the sizes of the
+// desktop's icon theme (kelvani-N.png).
 // The results are kept in the repository, so that a build never depends on
 // which fonts are installed.
 
