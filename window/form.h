@@ -3,8 +3,9 @@
 
 // The window's definition, free of any toolkit: its size, colour and font,
 // and every control on it with its place, size, colour and text. Each host
-// (qt/, win32/) builds its controls from this table in one loop, so this is
-// the one place that says where a control stands and how it looks.
+// (qt/, win32/, web/) builds its controls from this table in one loop, so
+// this is the one place that says where a control stands and how it looks;
+// formwindow.h says what the window does.
 //
 // Places and sizes are in twips, 1/1440 inch, as the window was designed;
 // Pixels() turns them into device pixels, 15 twips to a pixel at 96 dots per

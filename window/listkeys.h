@@ -2,9 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Kelvani developers
 
 // Which entry of a list a key or a typed character selects, free of any
-// toolkit, for the hosts whose lists take their keys from the window rather
-// than from the platform's list box (win32/, web/). Every selection in
-// Available crosses a bridge, so each key selects exactly one entry, or none.
+// toolkit: the rule the window (formwindow.h) applies in every host, in
+// place of what each platform's list box would do by itself. Every selection
+// in Available crosses a bridge, so each key selects exactly one entry, or
+// none.
 #pragma once
 
 #include <algorithm>

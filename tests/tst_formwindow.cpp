@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 The Kelvani developers
+
+// What the window does with presses, keys, typed characters and Clear, with
+// no toolkit: driven through a view that records what it is asked to show.
+
+#include "formwindow.h"
+#include "walkcheck.h"
+
+#include <QTest>
+
+#include <array>
+
+using walkcheck::Texts;
+Q_DECLARE_METATYPE(Texts)
+Q_DECLARE_METATYPE(std::vector<int>)
+
+namespace {
+
+struct RecordingView : form::View
+{
+    void FillList(int index, const Texts &entries, bool) override
+    {
+        lists[index] = entries;
+        calls += QString::number(index);
+    }
+    void SelectEntry(int index, int row) override
+    {
+        selected[index] = row;
+        calls += '.';
+    }
+
+    std::array<Texts, 4> lists;
+    std::array<int, 4> selected{-1, -1, -1, -1};
+    QString calls; // the lists refilled, by index, and a dot for each selection shown
+};
+
+// One event of a row's script: "press LIST ROW", "key LIST NAME CARET PAGE",
+// "type LIST TEXT CARET" or "clear".
+void Play(form::Window &window, const QString &event)
+{
+    static const QStringList keys = {"up", "down", "home", "end", "pgup", "pgdn", "space"};
+    const QStringList w = event.split(' ', Qt::SkipEmptyParts);
+    if (w[0] == "press")
+        window.List1_Press(w[1].toInt(), w[2].toInt());
+    else if (w[0] == "key")
+        window.List1_Key(w[1].toInt(), form::ListKey(keys.indexOf(w[2])), w[3].toInt(), w[4].toInt());
+    else if (w[0] == "type")
+        window.List1_Typed(w[1].toInt(), w[2].toStdString(), w[3].toInt());
+    else
+        window.Command1_Click();
+}
+
+} // namespace
+
+class TestFormWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Crossed after the script, the entries selected in the three lists, and
+    // the lists the last event refilled ("-": it showed nothing at all).
+    // Given Crossed, the walk's rules leave one Available and one Remaining,
+    // which walkcheck holds the view to.
+    void events_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<Texts>("crossed");
+        QTest::addColumn<std::vector<int>>("selected");
+        QTest::addColumn<QString>("refilled");
+        QTest::newRow("a press crosses") << "press 0 8" << Texts{"5 АВ"} << std::vector{-1, -1, -1} << "012";
+        QTest::newRow("a press in Crossed only selects") << "press 0 8; press 1 0" << Texts{"5 АВ"}
+                                                         << std::vector{-1, 0, -1} << "";
+        QTest::newRow("a selection in Remaining follows its entry") << "press 0 8; press 2 8; press 0 1"
+                                                                    << Texts{"5 АВ", "7 ВБ"} << std::vector{-1, -1, 5} << "012";
+        QTest::newRow("a press below the last entry") << "press 0 8; press 2 0; press 2 10" << Texts{"5 АВ"}
+                                                      << std::vector{-1, -1, 0} << "-";
+        QTest::newRow("a press on the hidden catalogue") << "press 3 0" << Texts{} << std::vector{-1, -1, -1} << "-";
+        QTest::newRow("Up on the first entry") << "key 0 up 0 6" << Texts{"1 АБ"} << std::vector{-1, -1, -1} << "012";
+        QTest::newRow("End in Remaining") << "press 0 8; key 2 end 0 6" << Texts{"5 АВ"} << std::vector{-1, -1, 9} << "";
+        QTest::newRow("End again at the end") << "press 0 8; key 2 end 0 6; key 2 end 9 6" << Texts{"5 АВ"}
+                                              << std::vector{-1, -1, 9} << "-";
+        QTest::newRow("a key in a list not shown") << "key 4 down 0 6" << Texts{} << std::vector{-1, -1, -1} << "-";
+        QTest::newRow("a key in a dry Available") << "press 0 10; press 0 0; press 0 1; key 0 space 0 6"
+                                                  << Texts{"6 ВГ", "2 ГБ", "3 БГ"} << std::vector{-1, -1, -1} << "-";
+        QTest::newRow("a typed digit") << "type 0 5 0" << Texts{"5 АВ"} << std::vector{-1, -1, -1} << "012";
+        QTest::newRow("the same digit again moves on") << "press 0 8; type 2 1 0; type 2 1 0" << Texts{"5 АВ"}
+                                                       << std::vector{-1, -1, 1} << "";
+        QTest::newRow("a digit from the focus") << "press 0 8; type 2 4 7" << Texts{"5 АВ"}
+                                                << std::vector{-1, -1, 7} << "";
+        QTest::newRow("Clear mid-walk") << "press 0 8; press 2 3; clear" << Texts{} << std::vector{-1, -1, -1} << "012";
+        QTest::newRow("Clear on a fresh walk") << "clear" << Texts{} << std::vector{-1, -1, -1} << "";
+    }
+    void events()
+    {
+        QFETCH(QString, script);
+        RecordingView view;
+        form::Window window(view);
+        window.Load();
+        QCOMPARE(view.lists[walk::kCatalogue], Texts(walk::kCatalogueEntries.begin(), walk::kCatalogueEntries.end()));
+        for (const QString &event : script.split(';')) {
+            view.calls.clear();
+            Play(window, event);
+            for (int i = 0; i < 3; ++i) {
+                QCOMPARE(view.lists[i], window.Walk().List1[i].Items());
+                QCOMPARE(view.selected[i], window.Walk().List1[i].ListIndex());
+            }
+            QCOMPARE(walkcheck::Problem(view.lists[0], view.lists[1], view.lists[2]), std::string());
+        }
+        QTEST(view.lists[walk::kCrossed], "crossed");
+        QTEST(std::vector(view.selected.begin(), view.selected.begin() + 3), "selected");
+        QTEST(view.calls.isEmpty() ? QStringLiteral("-") : view.calls.remove('.'), "refilled");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFormWindow)
+#include "tst_formwindow.moc"
