@@ -20,6 +20,10 @@
 #include <QTranslator>
 #include <qdrawutil.h>
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
 namespace {
 
 // Reads one of the window's own pictures. Naming the format and forbidding
@@ -31,84 +35,70 @@ QImage ReadImage(const QString &fileName, const char *format)
     return reader.read();
 }
 
-// A list box whose selection moves only on a press of the left button or on
-// a key. Every selection in Available crosses a bridge, so the other buttons
-// must not select, nor may dragging: by then the list under the held button
-// has been refilled by the crossing. For the same reason the second press of
-// a double-click selects nothing: it would land on whatever entry the first
-// press's crossing moved under the pointer.
-//
-// A list that grows at its end (Crossed, whose newest entry says where the
-// walker stands) scrolls to that end whenever it lays out its entries anew,
-// which costs nothing beyond the layout the view does anyway.
+// A list box that leaves what the user's presses, keys and typed characters
+// select to the window (form::Window), and selects nothing by itself: every
+// selection in Available crosses a bridge, and must be exactly the entry
+// chosen. A press of the left button is one; the release, moves with the
+// button held (by then the list under it has been refilled), the other
+// buttons and the second press of a double-click (it would land on whatever
+// entry the first press's crossing moved under the pointer) are none. A
+// selection made through the accessibility interface still reaches the
+// window, as a press on that entry.
 class ListBox : public QListWidget
 {
 public:
-    ListBox(QWidget *parent, bool followsEnd) : QListWidget(parent), followsEnd_(followsEnd) {}
+    ListBox(QWidget *parent, form::Window &window, int index) : QListWidget(parent), window_(window), index_(index)
+    {
+        connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+            const QList<QListWidgetItem *> selected = selectedItems();
+            if (!selected.isEmpty())
+                window_.List1_Press(index_, row(selected.first()));
+        });
+    }
 
 protected:
-    void doItemsLayout() override
-    {
-        QListWidget::doItemsLayout();
-        if (followsEnd_)
-            scrollToBottom();
-    }
-
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index, const QEvent *event) const override
     {
-        switch (event ? event->type() : QEvent::None) {
-        case QEvent::MouseMove:
-            return QItemSelectionModel::NoUpdate;
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-            if (static_cast<const QMouseEvent *>(event)->button() != Qt::LeftButton)
-                return QItemSelectionModel::NoUpdate;
-            break;
-        default:
-            break;
-        }
-        return QListWidget::selectionCommand(index, event);
+        return event ? QItemSelectionModel::NoUpdate : QListWidget::selectionCommand(index, event);
     }
 
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        if (event->button() != Qt::LeftButton)
+            return;
+        setFocus(Qt::MouseFocusReason);
+        window_.List1_Press(index_, indexAt(event->position().toPoint()).row());
+    }
+    void mouseMoveEvent(QMouseEvent *event) override
+    {
+        if (event->buttons() == Qt::NoButton)
+            QListWidget::mouseMoveEvent(event);
+    }
+    void mouseReleaseEvent(QMouseEvent *event) override { event->accept(); }
     void mouseDoubleClickEvent(QMouseEvent *event) override { event->accept(); }
 
-    // A key that moves to an entry selects it, also when the focus already
-    // rests there unselected (Home or Page Up on the first entry after a
-    // refill): Qt's view moves nothing then, and so would select nothing.
+    // The keys that select an entry go to the window, with the entry the
+    // focus rests on. With Ctrl, Alt or Meta they are Qt's, which then only
+    // moves the focus; Tab is Qt's, and typed characters come back through
+    // keyboardSearch.
     void keyPressEvent(QKeyEvent *event) override
     {
-        const QPersistentModelIndex before = currentIndex(); // invalid once the list is refilled
-        QListWidget::keyPressEvent(event);
-        switch (event->key()) {
-        case Qt::Key_Up: case Qt::Key_Down: case Qt::Key_Home: case Qt::Key_End:
-        case Qt::Key_PageUp: case Qt::Key_PageDown:
-            if (before.isValid() && before == currentIndex() && !selectionModel()->isSelected(before))
-                selectionModel()->select(before, QItemSelectionModel::ClearAndSelect);
-            break;
-        default:
-            break;
+        static constexpr std::pair<int, form::ListKey> kKeys[] = {
+            {Qt::Key_Up, form::ListKey::Up},         {Qt::Key_Down, form::ListKey::Down},
+            {Qt::Key_Home, form::ListKey::Home},     {Qt::Key_End, form::ListKey::End},
+            {Qt::Key_PageUp, form::ListKey::PageUp}, {Qt::Key_PageDown, form::ListKey::PageDown},
+            {Qt::Key_Space, form::ListKey::Space}};
+        const auto found = std::find_if(std::begin(kKeys), std::end(kKeys), [&](const auto &k) { return k.first == event->key(); });
+        if (found == std::end(kKeys) || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+            QListWidget::keyPressEvent(event);
+            return;
         }
+        const int rowHeight = sizeHintForRow(0);
+        window_.List1_Key(index_, found->second, currentRow(), rowHeight > 0 ? viewport()->height() / rowHeight : 1);
     }
-
-    // A typed character selects the next entry that starts with it, from the
-    // entry the focus rests on if that is not selected yet. Unlike Qt's own
-    // search, characters typed in quick succession do not add up to one
-    // text: in Available each selection refills the list, and Space, which
-    // Qt also passes on as a search, would otherwise pick a second entry
-    // ("7" then Space searching for "7 ").
     void keyboardSearch(const QString &search) override
     {
-        const QString key = search.trimmed();
-        if (key.size() != 1 || count() == 0)
-            return;
-        const int from = currentItem() && currentItem()->isSelected() ? currentRow() + 1 : qMax(currentRow(), 0);
-        for (int k = 0; k < count(); ++k) {
-            const int row = (from + k) % count();
-            if (item(row)->text().startsWith(key)) {
-                setCurrentRow(row);
-                return;
-            }
-        }
+        window_.List1_Typed(index_, search.toStdString(), currentRow());
     }
 
     // An empty list that holds the focus shows it with a dotted outline just
@@ -124,7 +114,8 @@ protected:
     }
 
 private:
-    bool followsEnd_;
+    form::Window &window_;
+    int index_;
 };
 
 // A push button drawn flat in its own background colour with a raised (or,
@@ -185,30 +176,6 @@ void SetColour(QWidget *widget, QPalette::ColorRole role, QColor colour)
     palette.setColor(role, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
-}
-
-// Puts a list box's items and selection in step with the walk's list. The
-// list's own signals stay quiet meanwhile: only the user selects.
-void ShowList(QListWidget *view, const walk::ItemList &list)
-{
-    const QSignalBlocker quiet(view);
-    bool same = view->count() == list.ListCount();
-    for (int i = 0; same && i < view->count(); ++i)
-        same = view->item(i)->text() == QString::fromStdString(list.List(i));
-    if (!same) {
-        view->clear();
-        for (const std::string &text : list.Items())
-            view->addItem(QString::fromStdString(text));
-        // A refilled list that has the keyboard focus rests it on its first
-        // entry, as Tab into the list does, so that a screen reader reads
-        // out where the walk can go on; Space crosses it.
-        if (view->hasFocus() && view->count() > 0)
-            view->selectionModel()->setCurrentIndex(view->model()->index(0, 0), QItemSelectionModel::NoUpdate);
-    }
-    if (list.ListIndex() >= 0)
-        view->setCurrentRow(list.ListIndex(), QItemSelectionModel::ClearAndSelect);
-    else
-        view->clearSelection();
 }
 
 } // namespace
@@ -285,11 +252,10 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
             break;
         }
         case form::Kind::ListBox: {
-            auto *list = new ListBox(this, !walk_.List1[control.index].Sorted());
+            auto *list = new ListBox(this, window_, control.index);
             list->setUniformItemSizes(true); // every entry is one line of four characters
             if (control.index != walk::kCatalogue)
                 list->setAccessibleName(content::kLabelCaptions[control.index + 1]);
-            connect(list, &QListWidget::itemSelectionChanged, this, [this, i = control.index] { List1_Click(i); });
             widget = List1[control.index] = list;
             break;
         }
@@ -301,7 +267,7 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
         case form::Kind::CommandButton:
             widget = Command1 = new ColourButton(text, this);
             Command1->setAutoDefault(true); // Enter presses it when it has the focus, as Space does
-            connect(Command1, &QPushButton::clicked, this, &MainWindow::Command1_Click);
+            connect(Command1, &QPushButton::clicked, this, [this] { window_.Command1_Click(); });
             break;
         }
         widget->setObjectName(control.index < 0 ? QString::fromLatin1(control.name)
@@ -322,28 +288,34 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
     Text1[0]->setAccessibleName(content::kStatementName);
     Text1[0]->setFocus();
 
-    // What the window's Load does: the walk starts fresh before the first show.
-    ShowList(List1[walk::kCatalogue], walk_.List1[walk::kCatalogue]);
-    ResetWalk();
+    window_.Load(); // the walk starts fresh before the first show
 }
 
-void MainWindow::Command1_Click()
+// The list's own signals stay quiet meanwhile: only the user selects.
+void MainWindow::FillList(int index, const std::vector<std::string> &entries, bool followsEnd)
 {
-    ResetWalk();
+    QListWidget *view = List1[index];
+    const QSignalBlocker quiet(view);
+    view->clear();
+    for (const std::string &text : entries)
+        view->addItem(QString::fromStdString(text));
+    // A refilled list that has the keyboard focus rests it on its first
+    // entry, as Tab into the list does, so that a screen reader reads out
+    // where the walk can go on; Space crosses it.
+    if (view->hasFocus() && view->count() > 0)
+        view->selectionModel()->setCurrentIndex(view->model()->index(0, 0), QItemSelectionModel::NoUpdate);
+    if (followsEnd)
+        view->scrollToBottom();
 }
 
-void MainWindow::List1_Click(int index)
+void MainWindow::SelectEntry(int index, int row)
 {
-    const QModelIndexList selected = List1[index]->selectionModel()->selectedIndexes();
-    walk_.List1[index].Select(selected.isEmpty() ? -1 : selected.first().row());
-    walk_.CrossBridge(index);
-    ShowWalk();
-}
-
-void MainWindow::ResetWalk()
-{
-    walk_.ResetWalk();
-    ShowWalk();
+    QListWidget *view = List1[index];
+    const QSignalBlocker quiet(view);
+    if (row >= 0)
+        view->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    else
+        view->clearSelection();
 }
 
 void MainWindow::ShowHelp()
@@ -353,10 +325,4 @@ void MainWindow::ShowHelp()
     help_->show();
     help_->raise();
     help_->activateWindow();
-}
-
-void MainWindow::ShowWalk()
-{
-    for (int i : {walk::kAvailable, walk::kCrossed, walk::kRemaining})
-        ShowList(List1[i], walk_.List1[i]);
 }

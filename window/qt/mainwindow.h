@@ -5,7 +5,7 @@
 // the problem statement, at fixed places. F1 opens a help window beside it.
 #pragma once
 
-#include "walk.h"
+#include "formwindow.h"
 
 #include <QWidget>
 
@@ -17,7 +17,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 
-class MainWindow : public QWidget
+class MainWindow : public QWidget, private form::View
 {
     Q_OBJECT
 
@@ -45,7 +45,7 @@ public:
     QWidget *Picture1 = nullptr;
     QPushButton *Command1 = nullptr;
 
-    const walk::Walk &Walk() const { return walk_; }
+    const walk::Walk &Walk() const { return window_.Walk(); }
 
     // The help window, once F1 has opened it; nullptr before.
     QDialog *Help() const { return help_; }
@@ -54,12 +54,10 @@ private:
     // Times New Roman, 12 point: the font of every control.
     static QFont ControlFont();
 
-    void Command1_Click();
-    void List1_Click(int index);
-    void ResetWalk();
-    void ShowWalk();
+    void FillList(int index, const std::vector<std::string> &entries, bool followsEnd) override;
+    void SelectEntry(int index, int row) override;
     void ShowHelp();
 
-    walk::Walk walk_;
+    form::Window window_{*this};
     QDialog *help_ = nullptr;
 };
