@@ -3,7 +3,6 @@
 #include "mainwindow.h"
 
 #include "helpwindow.h"
-#include "listkeys.h"
 #include "resources.h"
 #include "platform.h"
 
@@ -23,35 +22,6 @@ COLORREF Colour(form::Rgb rgb) { return RGB(rgb.r, rgb.g, rgb.b); }
 
 // The bitmap's pixels to a 96-dpi pixel: the sharp map for denser screens.
 int MapScale(UINT dpi) { return dpi > 96 ? 2 : 1; }
-
-std::wstring ItemText(HWND list, int row)
-{
-    std::wstring text(SendMessageW(list, LB_GETTEXTLEN, row, 0), L'\0');
-    SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
-    return text;
-}
-
-// Puts a list box's items and selection in step with the walk's list. A list
-// that grows at its end (Crossed, whose newest entry says where the walker
-// stands) shows that end. None of this notifies the window: only the user
-// selects.
-void ShowList(HWND view, const walk::ItemList &list)
-{
-    bool same = SendMessageW(view, LB_GETCOUNT, 0, 0) == list.ListCount();
-    for (int i = 0; same && i < list.ListCount(); ++i)
-        same = ItemText(view, i) == Wide(list.List(i));
-    if (!same) {
-        SendMessageW(view, WM_SETREDRAW, FALSE, 0);
-        SendMessageW(view, LB_RESETCONTENT, 0, 0);
-        for (const std::string &text : list.Items())
-            SendMessageW(view, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()));
-        if (!list.Sorted())
-            SendMessageW(view, LB_SETTOPINDEX, list.ListCount() - 1, 0);
-        SendMessageW(view, WM_SETREDRAW, TRUE, 0);
-        InvalidateRect(view, nullptr, TRUE);
-    }
-    SendMessageW(view, LB_SETCURSEL, list.ListIndex(), 0);
-}
 
 } // namespace
 
@@ -182,9 +152,7 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
     case WM_CREATE:
         self->CreateControls();
         self->Place(WindowDpi(hwnd));
-        // What the window's Load does: the walk starts fresh before the first show.
-        ShowList(self->List1[walk::kCatalogue], self->walk_.List1[walk::kCatalogue]);
-        self->ResetWalk();
+        self->window_.Load(); // the walk starts fresh before the first show
         return 0;
     case WM_DPICHANGED: {
         const RECT *suggested = reinterpret_cast<const RECT *>(lParam);
@@ -203,7 +171,7 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
         return 0;
     case WM_COMMAND:
         if (reinterpret_cast<HWND>(lParam) == self->Command1 && HIWORD(wParam) == BN_CLICKED)
-            self->Command1_Click();
+            self->window_.Command1_Click();
         return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
@@ -317,8 +285,7 @@ LRESULT CALLBACK MainWindow::ListProc(HWND list, UINT message, WPARAM wParam, LP
     case WM_LBUTTONDOWN: {
         SetFocus(list);
         const LRESULT hit = SendMessageW(list, LB_ITEMFROMPOINT, 0, lParam);
-        if (HIWORD(hit) == 0) // on an entry, not below the last one
-            window->Choose(i, LOWORD(hit));
+        window->window_.List1_Press(i, HIWORD(hit) == 0 ? LOWORD(hit) : -1); // -1: below the last entry
         return 0;
     }
     case WM_MOUSEMOVE:
@@ -338,7 +305,7 @@ LRESULT CALLBACK MainWindow::ListProc(HWND list, UINT message, WPARAM wParam, LP
         window->ListKey(i, wParam);
         return 0;
     case WM_CHAR:
-        window->ListCharacter(i, static_cast<wchar_t>(wParam));
+        window->window_.List1_Typed(i, Narrow(std::wstring(1, static_cast<wchar_t>(wParam))), window->Caret(i));
         return 0;
     case WM_NCDESTROY:
         RemoveWindowSubclass(list, ListProc, index);
@@ -347,9 +314,8 @@ LRESULT CALLBACK MainWindow::ListProc(HWND list, UINT message, WPARAM wParam, LP
     return DefSubclassProc(list, message, wParam, lParam);
 }
 
-// The keys and typed characters that select an entry: which one is
-// form::KeyRow's and form::TypedRow's to say. No other key does anything
-// here, not even what the list box would do by itself.
+// The keys that select an entry, which the window says; no other key does
+// anything here, not even what the list box would do by itself.
 void MainWindow::ListKey(int index, WPARAM key)
 {
     static constexpr std::pair<WPARAM, form::ListKey> kKeys[] = {
@@ -362,31 +328,33 @@ void MainWindow::ListKey(int index, WPARAM key)
     RECT inside;
     GetClientRect(List1[index], &inside);
     const int rowHeight = std::max(static_cast<int>(SendMessageW(List1[index], LB_GETITEMHEIGHT, 0, 0)), 1);
-    if (const int row = form::KeyRow(found->second, State(index, inside.bottom / rowHeight)); row >= 0)
-        Choose(index, row);
+    window_.List1_Key(index, found->second, Caret(index), inside.bottom / rowHeight);
 }
 
-void MainWindow::ListCharacter(int index, wchar_t character)
+// The entry the list's focus rests on.
+int MainWindow::Caret(int index) const
 {
-    const std::string typed = Narrow(std::wstring(1, character));
-    if (const int row = form::TypedRow(walk_.List1[index].Items(), typed, State(index, 1)); row >= 0)
-        Choose(index, row);
+    return static_cast<int>(SendMessageW(List1[index], LB_GETCARETINDEX, 0, 0));
 }
 
-// The list as its keys see it.
-form::ListState MainWindow::State(int index, int page) const
+// Puts a list box's entries in step with the walk's list. None of this
+// notifies the window: only the user selects.
+void MainWindow::FillList(int index, const std::vector<std::string> &entries, bool followsEnd)
 {
-    const HWND list = List1[index];
-    return {static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0)),
-            static_cast<int>(SendMessageW(list, LB_GETCARETINDEX, 0, 0)),
-            static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0)), page};
+    const HWND view = List1[index];
+    SendMessageW(view, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(view, LB_RESETCONTENT, 0, 0);
+    for (const std::string &text : entries)
+        SendMessageW(view, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()));
+    if (followsEnd)
+        SendMessageW(view, LB_SETTOPINDEX, entries.size() - 1, 0);
+    SendMessageW(view, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(view, nullptr, TRUE);
 }
 
-// The user's selection of an entry: what a click on a list box is.
-void MainWindow::Choose(int index, int row)
+void MainWindow::SelectEntry(int index, int row)
 {
     SendMessageW(List1[index], LB_SETCURSEL, row, 0);
-    List1_Click(index);
 }
 
 bool MainWindow::HandleKey(const MSG &message)
@@ -405,7 +373,7 @@ bool MainWindow::HandleKey(const MSG &message)
     case VK_RETURN:
         if (message.hwnd != Command1)
             return false;
-        Command1_Click();
+        window_.Command1_Click();
         return true;
     case VK_F1:
         ShowHelp();
@@ -417,30 +385,6 @@ bool MainWindow::HandleKey(const MSG &message)
         return true;
     }
     return false;
-}
-
-void MainWindow::Command1_Click()
-{
-    ResetWalk();
-}
-
-void MainWindow::List1_Click(int index)
-{
-    walk_.List1[index].Select(static_cast<int>(SendMessageW(List1[index], LB_GETCURSEL, 0, 0)));
-    walk_.CrossBridge(index);
-    ShowWalk();
-}
-
-void MainWindow::ResetWalk()
-{
-    walk_.ResetWalk();
-    ShowWalk();
-}
-
-void MainWindow::ShowWalk()
-{
-    for (int i : {walk::kAvailable, walk::kCrossed, walk::kRemaining})
-        ShowList(List1[i], walk_.List1[i]);
 }
 
 void MainWindow::ShowHelp()

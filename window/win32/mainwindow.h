@@ -7,14 +7,13 @@
 #pragma once
 
 #include "form.h"
-#include "listkeys.h"
-#include "walk.h"
+#include "formwindow.h"
 
 #include <windows.h>
 
 #include <array>
 
-class MainWindow
+class MainWindow : private form::View
 {
 public:
     // Creates the window, which starts the walk afresh before it first
@@ -38,14 +37,9 @@ private:
     void DrawButton(const DRAWITEMSTRUCT &item) const;
     void PaintMap(HWND box) const;
     void ListKey(int index, WPARAM key);
-    void ListCharacter(int index, wchar_t character);
-    form::ListState State(int index, int page) const;
-    void Choose(int index, int row);
-
-    void Command1_Click();
-    void List1_Click(int index);
-    void ResetWalk();
-    void ShowWalk();
+    int Caret(int index) const;
+    void FillList(int index, const std::vector<std::string> &entries, bool followsEnd) override;
+    void SelectEntry(int index, int row) override;
     void ShowHelp();
 
     HINSTANCE instance_ = nullptr;
@@ -70,5 +64,5 @@ private:
     HWND focus_ = nullptr; // the control the focus returns to when the window is active again
     HWND help_ = nullptr;  // the help window, once F1 has opened it
 
-    walk::Walk walk_;
+    form::Window window_{*this};
 };
