@@ -3,11 +3,11 @@
 # SPDX-FileCopyrightText: 2026 The Kelvani developers
 #
 # kelvani.html as a user meets it, in headless Chromium driven by Selenium:
-#   check_page.py PAGE NODE FORMTABLE.JS CONTENT_DIR TEST
+#   check_page.py PAGE NODE MAKEWINDOW.JS CONTENT_DIR TEST
 # Each test starts a browser of its own, with a new profile and home in a
 # temporary folder, drives the page with real input through the DevTools
 # protocol (mouse, touch, keys) and reads what it shows. What the window must
-# look like comes from its definition (formtable). Every wait is bounded.
+# look like comes from its definition (makewindow json). Every wait is bounded.
 import base64
 import contextlib
 import http.server
@@ -28,8 +28,8 @@ from selenium.webdriver.common.keys import Keys
 
 from checks import check, compare, definition, run
 
-page_path, node, formtable, content_dir, test = sys.argv[1:]
-form = definition(node, formtable)
+page_path, node, makewindow, content_dir, test = sys.argv[1:]
+form = definition(node, makewindow)
 control = {c['id']: c for c in form['controls']}
 
 

@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
 # SPDX-FileCopyrightText: 2026 The Kelvani developers
 #
-# What the browser tests share: the window's definition as formtable prints
+# What the browser tests share: the window's definition as makewindow prints
 # it, checks that count their failures, and running one named test.
 import json
 import subprocess
@@ -12,9 +12,9 @@ failures = 0
 name = ''
 
 
-def definition(node, formtable):
-    """The window's definition and content, from formtable run by Node.js."""
-    return json.loads(subprocess.run([node, formtable], capture_output=True, text=True, check=True,
+def definition(node, makewindow):
+    """The window's definition and content, from makewindow run by Node.js."""
+    return json.loads(subprocess.run([node, makewindow, 'json'], capture_output=True, text=True, check=True,
                                      timeout=30).stdout)
 
 

@@ -11,15 +11,20 @@
 //   makewindow css    each control's place, size and colour
 //   makewindow title  the page's title, the window's caption
 //   makewindow help   the help's text, in Markdown
+//   makewindow json   the window's definition and content, for the tests to
+//                     hold the page to
 // The map's pictures stand as @MAP@ and @MAP_2X@, the help's text turned
 // into HTML as @HELP@, for make_page.py to fill.
 #include "content/help.h"
+#include "entry.h"
 #include "form.h"
-#include "walk.h"
+#include "formwindow.h"
 
+#include <array>
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -52,22 +57,31 @@ std::string Colour(form::Rgb c)
 
 std::string Px(int pixels) { return std::to_string(pixels) + "px"; }
 
+// The lists as the window's Load shows them, which is how the page starts.
+struct Loaded : form::View
+{
+    Loaded() { form::Window(*this).Load(); }
+    void FillList(int index, const std::vector<std::string> &entries, bool) override { lists[index] = entries; }
+    void SelectEntry(int, int) override {}
+
+    std::array<std::vector<std::string>, 4> lists;
+};
+
 // A list's entries as options, the first one where the focus rests.
-std::string Options(const std::string &list, const walk::ItemList &items)
+std::string Options(const std::string &list, const std::vector<std::string> &entries)
 {
     std::string html;
-    for (int row = 0; row < items.ListCount(); ++row) {
+    for (std::size_t row = 0; row < entries.size(); ++row) {
         const std::string n = std::to_string(row);
         html += "<div role=\"option\" id=\"" + list + "-" + n + "\" aria-selected=\"false\"" +
-                (row == 0 ? " class=\"caret\"" : "") + ">" + Escaped(items.List(row)) + "</div>";
+                (row == 0 ? " class=\"caret\"" : "") + ">" + Escaped(entries[row]) + "</div>";
     }
     return html;
 }
 
 std::string Html()
 {
-    walk::Walk walk; // as the window's Load leaves it
-    walk.ResetWalk();
+    const Loaded loaded;
     std::string html = "<main id=\"window\" data-width=\"" + std::to_string(form::Pixels(form::kWidth, 96)) + "\">\n";
     const form::Control *caption = nullptr; // the caption just before a list names it
     for (const form::Control &control : form::kControls) {
@@ -85,11 +99,11 @@ std::string Html()
             html += "<div id=\"" + id + "\" class=\"Label\"" + hidden + ">" + text + "</div>\n";
             break;
         case form::Kind::ListBox: {
-            const walk::ItemList &list = walk.List1[control.index];
+            const std::vector<std::string> &entries = loaded.lists[control.index];
             html += "<div id=\"" + id + "\" class=\"ListBox\" role=\"listbox\"" + hidden +
                     (control.shown ? " tabindex=\"0\"" : "") +
                     (caption ? " aria-labelledby=\"" + Id(*caption) + "\"" : "") +
-                    (list.ListCount() ? " aria-activedescendant=\"" + id + "-0\"" : "") + ">" + Options(id, list) +
+                    (entries.empty() ? "" : " aria-activedescendant=\"" + id + "-0\"") + ">" + Options(id, entries) +
                     "</div>\n";
             caption = nullptr;
             break;
@@ -141,6 +155,46 @@ std::string Css()
     return css;
 }
 
+std::string Quoted(std::string_view text)
+{
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\')
+            quoted += '\\';
+        if (c == '\n')
+            quoted += "\\n";
+        else
+            quoted += c;
+    }
+    return quoted + '"';
+}
+
+std::string Json()
+{
+    const char *kinds[] = {"TextBox", "Label", "ListBox", "PictureBox", "CommandButton"};
+    std::string json = "{\"width\": " + std::to_string(form::Pixels(form::kWidth, 96)) +
+                       ", \"height\": " + std::to_string(form::Pixels(form::kHeight, 96)) +
+                       ", \"colour\": " + Quoted(Colour(form::kWindowColour)) + ", \"caption\": " + Quoted(content::kCaption) +
+                       ", \"statementName\": " + Quoted(content::kStatementName) +
+                       ", \"mapName\": " + Quoted(content::kMapName) +
+                       ", \"mapDescription\": " + Quoted(content::kMapDescription) +
+                       ", \"helpTitle\": " + Quoted(content::kHelpTitle) + ", \"catalogue\": [";
+    for (std::size_t i = 0; i < walk::kCatalogueEntries.size(); ++i)
+        json += (i ? ", " : "") + Quoted(walk::kCatalogueEntries[i]);
+    json += "], \"controls\": [";
+    for (std::size_t i = 0; i < form::kControls.size(); ++i) {
+        const form::Control &c = form::kControls[i];
+        const form::Rect r = form::Pixels(c.place, 96);
+        json += std::string(i ? ", " : "") + "{\"kind\": \"" + kinds[static_cast<int>(c.kind)] + "\", \"id\": \"" +
+                Id(c) + "\", \"index\": " + std::to_string(c.index) + ", \"place\": [" + std::to_string(r.left) +
+                ", " + std::to_string(r.top) + ", " + std::to_string(r.width) + ", " + std::to_string(r.height) +
+                "], \"shown\": " + (c.shown ? "true" : "false") +
+                ", \"colour\": " + (c.background ? Quoted(Colour(*c.background)) : "null") +
+                ", \"text\": " + (c.text ? Quoted(c.text) : "null") + "}";
+    }
+    return json + "]}\n";
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -154,6 +208,8 @@ int main(int argc, char *argv[])
         std::fputs(Escaped(content::kCaption).c_str(), stdout);
     else if (what == "help")
         std::fputs(Help().c_str(), stdout);
+    else if (what == "json")
+        std::fputs(Json().c_str(), stdout);
     else
         return 2;
     return 0;

@@ -7,11 +7,12 @@
 namespace page {
 extern "C" {
 
-// Shows list index with its items (each ended by a line break) and the
-// selected one (-1: none), and the focus on the selected one. When the items
-// differ from those shown, refills the list, with the focus on its first
-// entry, scrolled to the end when newestInSight.
-void ShowList(int index, const char *items, int selected, bool newestInSight);
+// Replaces the entries of list index (each ended by a line break), with the
+// focus on its first entry, scrolled to its end when followsEnd.
+void FillList(int index, const char *entries, bool followsEnd);
+
+// Selects entry row of list index (-1: none), with the focus on it.
+void SelectEntry(int index, int row);
 
 // Takes the user's input on the controls the page already shows, puts the
 // focus on the statement at its first line and takes F1: the window is

@@ -29,6 +29,16 @@ mergeInto(LibraryManager.library, {
       return Array.prototype.indexOf.call(list.children, list.querySelector('.caret'));
     },
 
+    // Rests the list's focus on entry row, and tells screen readers so.
+    setCaret: function(list, row) {
+      for (var i = 0; i < list.children.length; ++i)
+        list.children[i].classList.toggle('caret', i == row);
+      if (list.children.length)
+        list.setAttribute('aria-activedescendant', list.children[row].id);
+      else
+        list.removeAttribute('aria-activedescendant');
+    },
+
     takeList: function(index) {
       var list = document.getElementById('List1_' + index);
       list.addEventListener('pointerdown', function(event) { Page.pointer = event.pointerType; });
@@ -86,36 +96,29 @@ mergeInto(LibraryManager.library, {
     },
   },
 
-  ShowList__deps: ['$Page'],
-  ShowList: function(index, items, selected, newestInSight) {
+  FillList__deps: ['$Page'],
+  FillList: function(index, entries, followsEnd) {
     var list = document.getElementById('List1_' + index);
-    var texts = UTF8ToString(items).split('\n').slice(0, -1);
-    var options = list.children;
-    var same = options.length == texts.length;
-    for (var i = 0; same && i < texts.length; ++i)
-      same = options[i].textContent == texts[i];
-    if (!same) {
-      list.replaceChildren.apply(list, texts.map(function(text, row) {
-        var option = document.createElement('div');
-        option.setAttribute('role', 'option');
-        option.id = list.id + '-' + row;
-        option.textContent = text;
-        return option;
-      }));
-      if (newestInSight)
-        list.scrollTop = list.scrollHeight;
-    }
-    // As in a list box, the focus rests on the selected entry, or stays
-    // where it was; on the first entry of a list refilled.
-    var caret = !same ? 0 : selected >= 0 ? selected : Math.max(Page.caret(list), 0);
-    for (var row = 0; row < options.length; ++row) {
-      options[row].setAttribute('aria-selected', row == selected ? 'true' : 'false');
-      options[row].classList.toggle('caret', row == caret);
-    }
-    if (options.length)
-      list.setAttribute('aria-activedescendant', options[caret].id);
-    else
-      list.removeAttribute('aria-activedescendant');
+    list.replaceChildren.apply(list, UTF8ToString(entries).split('\n').slice(0, -1).map(function(text, row) {
+      var option = document.createElement('div');
+      option.setAttribute('role', 'option');
+      option.setAttribute('aria-selected', 'false');
+      option.id = list.id + '-' + row;
+      option.textContent = text;
+      return option;
+    }));
+    Page.setCaret(list, 0);
+    if (followsEnd)
+      list.scrollTop = list.scrollHeight;
+  },
+
+  SelectEntry__deps: ['$Page'],
+  SelectEntry: function(index, row) {
+    var list = document.getElementById('List1_' + index);
+    for (var i = 0; i < list.children.length; ++i)
+      list.children[i].setAttribute('aria-selected', i == row ? 'true' : 'false');
+    if (row >= 0)
+      Page.setCaret(list, row);
   },
 
   Start__deps: ['$Page'],
