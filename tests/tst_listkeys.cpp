@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kelvani developers
 
-// Which entry a key or a typed character selects in a list of the Windows
-// and web windows: exactly one, or none, whatever the list's state.
+// Which entry a key or a typed character selects in a list, in every
+// window: exactly one, or none, whatever the list's state.
 
 #include "listkeys.h"
 
