@@ -80,17 +80,12 @@ mergeInto(LibraryManager.library, {
       });
     },
 
-    // The help (F1), a modal dialog; Escape closes it, and the focus goes
-    // back where it was.
+    // The help (F1), a modal dialog; Escape closes it, and the dialog gives
+    // the focus back where it was.
     showHelp: function() {
       var help = document.getElementById('help');
       if (help.open)
         return;
-      var focus = document.activeElement;
-      help.addEventListener('close', function() {
-        if (focus)
-          focus.focus({preventScroll: true});
-      }, {once: true});
       help.showModal();
       help.scrollTop = 0;
     },
