@@ -125,6 +125,24 @@ class Page:
     def keys(self, *keys):
         ActionChains(self.driver).send_keys(*keys).perform()
 
+    def chord(self, modifier, key):
+        ActionChains(self.driver).key_down(modifier).send_keys(key).key_up(modifier).perform()
+
+    def focused_entry(self, index):
+        """The entry that list index tells a screen reader the focus rests
+        on (its active descendant in the accessibility tree), and whether it is in sight."""
+        nodes = self.cdp('Accessibility.getFullAXTree')['nodes']
+        names = {n.get('backendDOMNodeId'): n.get('name', {}).get('value') for n in nodes}
+        for n in nodes:
+            if n.get('name', {}).get('value') == control['Label1_%d' % (index + 1)]['text']:
+                active = [a['value']['relatedNodes'][0] for a in n.get('properties', []) if a['name'] == 'activedescendant']
+                if active:
+                    return names.get(active[0]['backendDOMNodeId']), self.js(
+                        "const l = document.getElementById('List1_%d'), o = document.getElementById(arguments[0]);"
+                        "return o.offsetTop >= l.scrollTop && o.offsetTop + o.offsetHeight <= l.scrollTop + l.clientHeight"
+                        % index, active[0]['idref'])
+        return None, False
+
     def screenshot(self):
         shot = self.cdp('Page.captureScreenshot', format='png')
         return Image.open(io.BytesIO(base64.b64decode(shot['data']))).convert('RGB')
@@ -177,6 +195,30 @@ def test_layout():
         # The statement cannot be typed into.
         p.keys('K', Keys.DELETE, Keys.ENTER, Keys.BACK_SPACE)
         compare(p.js("return document.getElementById('Text1_0').value"), control['Text1_0']['text'], 'the statement typed into')
+        # 12 point, 16 pixels, in Times New Roman's stand-in, as painted.
+        p.cdp('DOM.enable')
+        p.cdp('CSS.enable')
+        root = p.cdp('DOM.getDocument')['root']['nodeId']
+        for selector in ('#Text1_0', '#Label1_0', '#Label1_1', '#List1_0 [role=option]', '#Command1'):
+            compare(p.js('return getComputedStyle(document.querySelector(arguments[0])).fontSize', selector), '16px',
+                    selector + "'s font size")
+            node = p.cdp('DOM.querySelector', nodeId=root, selector=selector)['nodeId']
+            fonts = [f['familyName'] for f in p.cdp('CSS.getPlatformFontsForNode', nodeId=node)['fonts']]
+            if selector != '#Text1_0':  # a textarea's text is not its own node's
+                compare(fonts, ['Liberation Serif'], selector + "'s font as painted")
+        # Its last lines reached by the wheel and by keys, and shown, with a scroll bar to drag.
+        at_end = ("const t = document.getElementById('Text1_0'), r = t.getBoundingClientRect();"
+                  "return t.scrollTop > 0 && t.scrollTop + t.clientHeight >= t.scrollHeight - 1 &&"
+                  " document.elementFromPoint(r.left + r.width / 2, r.bottom - 6) == t")
+        x, y, w, h = p.rect('#Text1_0')
+        p.cdp('Input.dispatchMouseEvent', type='mouseWheel', x=x + w / 2, y=y + h / 2, deltaX=0, deltaY=2000)
+        check(wait_for(lambda: p.js(at_end)), "the wheel did not show the statement's last line")
+        p.chord(Keys.CONTROL, Keys.HOME)
+        check(wait_for(lambda: p.js("return document.getElementById('Text1_0').scrollTop") == 0), 'Ctrl+Home')
+        p.chord(Keys.CONTROL, Keys.END)
+        check(wait_for(lambda: p.js(at_end)), "Ctrl+End did not show the statement's last line")
+        check(p.js("const t = document.getElementById('Text1_0'); return t.offsetWidth - t.clientWidth - 4") >= 10,
+              "the statement's scroll bar")
         for scale, name in ((1, 'map.png'), (2, 'map@2x.png')):
             p.cdp('Emulation.setDeviceMetricsOverride', width=800, height=600, deviceScaleFactor=scale, mobile=False)
             p.driver.refresh()
@@ -215,10 +257,17 @@ def test_mouse():
         x, y, w, h = p.rect('#List1_0')
         compare(pixel(p.screenshot(), x + w / 2, y + h / 2), control['List1_0']['colour'], 'List1(0) empty')
 
-        # Clear, held: its edge sinks; released, it starts the walk again.
+        # A press below the last entry of Remaining leaves its selection.
+        p.click(2, '6 ГВ')
+        p.click(2, '6 ГВ', below=30)
+        compare(p.selected(2), 1, 'the selection in Remaining after a press below its last entry')
+
+        # Clear, held: its edge sinks (not while the pointer is only over
+        # it); released, it starts the walk again.
         x, y, w, h = p.rect('#Command1')
         raised = pixel(p.screenshot(), x, y)
         p.mouse('mouseMoved', x + w / 2, y + h / 2)
+        compare(pixel(p.screenshot(), x, y), raised, "Clear's edge with the pointer over it")
         p.mouse('mousePressed', x + w / 2, y + h / 2)
         check(pixel(p.screenshot(), x, y) != raised, "Clear's edge did not sink while held")
         compare(p.lists()[1], ['5 АВ', '7 ВБ', '1 БА', '4 АБ', '2 БГ', '3 ГБ'], 'Crossed while Clear is held')
@@ -238,11 +287,18 @@ def test_mouse():
         p.click(0, '3 ГБ', button='right')
         compare(p.items(1), ['1 АБ', '2 БГ'], 'Crossed after a right click')
         p.click(1, '1 АБ')
-        p.click(0, '6 ГВ', below=40)  # below the last entry
+        p.click(1, '2 БГ', below=20)  # below the last entry
+        p.click(0, '6 ГВ', below=40)
         p.click(2, '4 БА')
         compare(p.lists(), [['3 ГБ', '6 ГВ'], ['1 АБ', '2 БГ'],
                             ['3 БГ', '4 АБ', '4 БА', '5 АВ', '5 ВА', '6 ВГ', '7 БВ', '7 ВБ']], 'after the odd clicks')
         compare([p.selected(0), p.selected(1), p.selected(2)], [-1, 0, 2], 'the selections')
+        # The selected entries highlighted, away from their text.
+        shot = p.screenshot()
+        for index, row in ((1, 0), (2, 2)):
+            x, y, _, h = p.rect('#List1_%d > :nth-child(%d)' % (index, row + 1))
+            check(pixel(shot, x + 1, y + h / 2) != control['List1_%d' % index]['colour'],
+                  'the entry selected in List1(%d) is not highlighted' % index)
 
 
 def test_touch():
@@ -333,14 +389,7 @@ def test_keyboard():
         # Focused, Clear shows a dotted ring, all of it inside its edge.
         p.cdp('Emulation.clearDeviceMetricsOverride')
         p.js('window.scrollTo(0, 0)')
-        x, y, w, h = [round(v) for v in p.rect('#Command1')]
-        unfocused = p.screenshot().crop((x, y, x + w, y + h))
-        p.keys(Keys.TAB)
-        compare(p.focus(), 'Command1', 'the focus')
-        focused = p.screenshot().crop((x, y, x + w, y + h))
-        changed = [(i % w, i // w) for i, (a, b) in enumerate(zip(unfocused.getdata(), focused.getdata())) if a != b]
-        check(len(changed) >= (w + h) / 2, 'Clear focused shows %d changed pixels' % len(changed))
-        compare([c for c in changed if not (3 <= c[0] < w - 3 and 3 <= c[1] < h - 3)], [], "Clear's focus outside its edge")
+        focus_shown(p, 'Command1')
         p.keys(Keys.SPACE)
         compare(p.lists(), [FRESH, [], []], 'after Space on Clear')
         p.click(0, '5 АВ')
@@ -348,6 +397,43 @@ def test_keyboard():
         compare(p.focus(), 'Command1', 'the focus')
         p.keys(Keys.ENTER)
         compare(p.lists(), [FRESH, [], []], 'after Enter on Clear')
+
+        # A list with the focus shows it, empty or not.
+        for _ in range(4):
+            p.chord(Keys.SHIFT, Keys.TAB)
+        focus_shown(p, 'List1_0', 40, 2)
+        focus_shown(p, 'List1_1', 40, 2)
+        # With Ctrl or Alt, the keys are the browser's, and cross nothing.
+        p.js("window.taken = 0; window.addEventListener('keydown', e => window.taken += e.defaultPrevented)")
+        p.chord(Keys.SHIFT, Keys.TAB)
+        for modifier, key in ((Keys.CONTROL, Keys.DOWN), (Keys.ALT, '1'), (Keys.CONTROL, Keys.END), (Keys.ALT, Keys.DOWN)):
+            p.chord(modifier, key)
+        compare([p.lists()[1], p.js('return window.taken')], [[], 0], 'Crossed, and the keys taken, after Ctrl and Alt')
+        # In Remaining (8 entries, 6 in sight) the same digit again moves on
+        # to the next entry with it; Down to its end keeps the focused entry
+        # in sight, and a screen reader is told where it is.
+        p.keys('1', Keys.TAB, Keys.TAB)
+        for digit, row in (('5', 3), ('5', 4), ('5', 3)):
+            p.keys(digit)
+            compare(p.selected(2), row, "the entry a typed %s selects in Remaining" % digit)
+        p.keys(Keys.DOWN, Keys.DOWN, Keys.DOWN, Keys.DOWN)
+        compare(p.focused_entry(2), ('7 ВБ', True), 'the entry focused in Remaining, and in sight')
+        p.keys(Keys.HOME)
+        compare(p.focused_entry(2), ('2 ГБ', True), 'the entry focused in Remaining after Home, and in sight')
+
+
+def focus_shown(p, id, least=None, edge=3):
+    """Tab onto control id shows a focus mark of at least least pixels (half
+    the control's perimeter), all of it inside the control's edge of edge pixels."""
+    x, y, w, h = [round(v) for v in p.rect('#' + id)]
+    unfocused = p.screenshot().crop((x, y, x + w, y + h))
+    p.keys(Keys.TAB)
+    compare(p.focus(), id, 'the focus')
+    focused = p.screenshot().crop((x, y, x + w, y + h))
+    changed = [(i % w, i // w) for i, (a, b) in enumerate(zip(unfocused.getdata(), focused.getdata())) if a != b]
+    check(len(changed) >= (least or (w + h) / 2), '%s focused shows %d changed pixels' % (id, len(changed)))
+    compare([c for c in changed if not (edge <= c[0] < w - edge and edge <= c[1] < h - edge)], [],
+            id + "'s focus outside its edge")
 
 
 def test_help():
@@ -434,6 +520,7 @@ def test_monkey():
                 const rest = a.concat(r);
                 const here = c.length ? c[c.length - 1][3] : null;
                 const ok = c.length <= 6 && new Set(bridges).size == c.length && sorted(a) && sorted(r) &&
+                    c.every((e, i) => i == 0 || e[2] == c[i - 1][3]) &&
                     [1, 2, 3, 4, 5, 6, 7].every(b => rest.filter(e => e[0] == b).length == (bridges.includes(String(b)) ? 0 : 2)) &&
                     (!here ? rest.length == 14 && r.length == 0 : a.every(e => e[2] == here) && r.every(e => e[2] != here));
                 if (!ok)
