@@ -53,10 +53,12 @@ def browser(url=None):
     os.environ['XDG_CONFIG_HOME'] = os.environ['XDG_CACHE_HOME'] = home
     options = webdriver.ChromeOptions()
     options.binary_location = '/usr/bin/chromium'
+    # Scrolling without animation: a key or wheel turn that scrolls is done
+    # when the next one comes, and a check reads where it ended.
     for flag in ('--headless=new', '--no-sandbox', '--disable-gpu', '--disable-background-networking',
                  '--disable-component-update', '--disable-sync', '--no-first-run', '--disable-default-apps',
                  '--user-data-dir=' + home + '/profile', '--window-size=800,600', '--force-device-scale-factor=1',
-                 '--lang=bg'):
+                 '--lang=bg', '--disable-smooth-scrolling'):
         options.add_argument(flag)
     options.set_capability('goog:loggingPrefs', {'performance': 'ALL'})
     driver = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
