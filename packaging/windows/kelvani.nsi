@@ -11,6 +11,9 @@
 ;            -DREADME=... -DOUTFILE=... kelvani.nsi
 Unicode true
 SetCompressor /SOLID lzma
+; The files keep no build time inside the installer, so that the same
+; sources make the same installer; installed, they carry the install's.
+SetDateSave off
 Name "Kelvani"
 OutFile "${OUTFILE}"
 BrandingText "Kelvani ${VERSION}"
