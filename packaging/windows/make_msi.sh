@@ -6,6 +6,13 @@
 # gives it what wixl 0.101 cannot: the code page 1251 and language 1026 of
 # its Bulgarian texts (wixl stores Cyrillic empty), and those texts. wixl
 # reads its files from the current folder only, so they are put in one.
+#
+# The same files and version make the same package, byte for byte: its
+# product code is a name-based UUID of the version (the same for every build
+# of a version, a new one for the next, as a major upgrade needs), and its
+# package code one of the version and the files (a package that differs has
+# another). With SOURCE_DATE_EPOCH set, the files in its cabinet and its
+# summary's times carry that time instead of the clock's.
 # Usage: make_msi.sh OUT.msi VERSION KELVANI.EXE KELVANI-WALK.EXE LICENSE.TXT ICON.ICO
 # VERSION is Windows Installer's: three numbers, such as 1.0.0.
 set -euo pipefail
@@ -19,11 +26,38 @@ cp "$4" "$stage/kelvani-walk.exe"
 cp "$5" "$stage/LICENSE.txt"
 cp "$6" "$stage/kelvani.ico"
 cd "$stage"
+[ -z "${SOURCE_DATE_EPOCH:-}" ] || touch -d "@$SOURCE_DATE_EPOCH" ./*
+# Name-based UUIDs in the namespace of the upgrade code, which never changes.
+uuid() {
+    /usr/bin/python3 -c 'import sys, uuid; print(str(uuid.uuid5(uuid.UUID(sys.argv[1]), sys.argv[2])).upper())' \
+        "$(sed -n 's/.*UpgradeCode="\([^"]*\)".*/\1/p' "$wxs")" "$1"
+}
+product=$(uuid "Kelvani $version")
+package=$(uuid "Kelvani $version $(cat ./* | sha256sum)")
 # wixl says "unimplemented" of parts of the schema this package does not use.
-wixl -a x64 -D Version="$version" -o kelvani.msi "$wxs" 2>&1 | { grep -v 'unimplemented' >&2 || true; }
+wixl -a x64 -D Version="$version" -D ProductCode="$product" -o kelvani.msi "$wxs" 2>&1 |
+    { grep -v 'unimplemented' >&2 || true; }
 printf '\r\n\r\n1251\t_ForceCodepage\r\n' >_ForceCodepage.idt
 msibuild kelvani.msi -i _ForceCodepage.idt
-msibuild kelvani.msi -s Kelvani "The Kelvani developers" "x64;1026"
+msibuild kelvani.msi -s Kelvani "The Kelvani developers" "x64;1026" "{$package}"
 msibuild kelvani.msi -q "UPDATE LaunchCondition SET Description = 'Вече е инсталирана по-нова версия на Kelvani.' WHERE Condition = 'NOT WIX_DOWNGRADE_DETECTED'" \
     -q "UPDATE Shortcut SET Description = 'Седемте моста на Кьонигсберг' WHERE Shortcut = 'StartMenu'"
+if [ -n "${SOURCE_DATE_EPOCH:-}" ]; then
+    # The summary's times (last printed, created, last saved), which libmsi
+    # takes from the clock as it saves: set in place.
+    /usr/bin/python3 - kelvani.msi "$SOURCE_DATE_EPOCH" <<'PY'  # Debian's, which has olefile
+import struct, sys
+import olefile
+path, epoch = sys.argv[1], int(sys.argv[2])
+filetime = struct.pack('<Q', (epoch + 11644473600) * 10**7)
+with olefile.OleFileIO(path, write_mode=True) as msi:
+    stream = bytearray(msi.openstream('\x05SummaryInformation').read())
+    section = struct.unpack_from('<I', stream, 44)[0]
+    for n in range(struct.unpack_from('<I', stream, section + 4)[0]):
+        pid, offset = struct.unpack_from('<II', stream, section + 8 + 8 * n)
+        if pid in (11, 12, 13) and struct.unpack_from('<I', stream, section + offset)[0] == 64:  # a FILETIME
+            stream[section + offset + 4:section + offset + 12] = filetime
+    msi.write_stream('\x05SummaryInformation', bytes(stream))
+PY
+fi
 mv kelvani.msi "$out"
