@@ -43,3 +43,14 @@ KELVANI_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 wine wine64 fonts-wine nsis wixl 
 # server and a D-Bus bus.
 KELVANI_WEB_PACKAGES=(emscripten cmark python3 chromium chromium-driver python3-selenium python3-pil
     webkit2gtk-driver firefox-esr python3-websockets xvfb xauth dbus-daemon)
+# What ./release.sh needs: the Debian packaging tools and the package's own
+# build dependencies, the Windows and web tool chains, Python's olefile to
+# set the Windows Installer package's times, and strip-nondeterminism to
+# take the times out of the zip.
+KELVANI_RELEASE_PACKAGES=("${KELVANI_BUILD_PACKAGES[@]}" git build-essential dpkg-dev debhelper qt6-translations-l10n
+    g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 nsis wixl msitools python3 python3-olefile
+    emscripten cmark strip-nondeterminism)
+# What scripts/check_release.sh needs beyond that: reprotest, which builds
+# twice with the time (faketime), path, umask, locale and time zone varied,
+# and diffoscope to show a difference.
+KELVANI_REPROTEST_PACKAGES=(reprotest diffoscope-minimal faketime)

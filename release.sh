@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 The Kelvani developers
+#
+# Makes every download of the commit checked out into dist/, with their
+# SHA-256 sums, all built from that commit's source archive alone:
+#   kelvani-VERSION.tar.gz           the source (git archive)
+#   kelvani_VERSION_amd64.deb        the Debian package (dpkg-buildpackage)
+#   kelvani-VERSION-setup.exe        the Windows installer
+#   kelvani-VERSION-windows-x64.zip  the Windows programs, to unpack anywhere
+#   kelvani-VERSION-x64.msi          the Windows Installer package
+#   kelvani-VERSION.html             the page
+#   SHA256SUMS                       for sha256sum -c
+# The same commit gives the same bytes in any folder, at any time, for any
+# user and under any umask, locale and time zone: every time stamp is the
+# commit's (SOURCE_DATE_EPOCH). scripts/check_release.sh checks that.
+# Installs what is missing, as ./run.sh and ./test.sh do; runs no tests.
+set -euo pipefail
+cd "$(dirname "$0")"
+if [ -n "$(git status --porcelain)" ]; then
+    echo "release.sh: a release is made from a commit, and this work tree has changes that are not committed:" >&2
+    git status --short >&2
+    exit 1
+fi
+. scripts/deps.sh
+kelvani_install "${KELVANI_RELEASE_PACKAGES[@]}"
+
+# Whatever the caller's settings, the builds see the same: the commit's time,
+# UTC (a zip stores local times), one locale, and files readable by all.
+SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
+export SOURCE_DATE_EPOCH TZ=UTC LC_ALL=C.UTF-8 LANGUAGE=
+umask 022
+version=$(sed -n 's/^project(Kelvani VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
+name=kelvani-$version
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+rm -rf dist
+mkdir dist
+
+echo "== $name.tar.gz, and the rest built from it"
+git -c tar.umask=0022 -c core.autocrlf=false archive --format=tar --prefix="$name/" HEAD | gzip -9n >"dist/$name.tar.gz"
+tar -xzf "dist/$name.tar.gz" -C "$work"
+source=$work/$name
+
+echo "== the Debian package"
+(cd "$source" && DEB_BUILD_OPTIONS="nocheck parallel=$(nproc)" dpkg-buildpackage -b -us -uc >"$work/deb.log" 2>&1) ||
+    { tail -n 40 "$work/deb.log"; exit 1; }
+cp "$work/kelvani_${version}_$(dpkg --print-architecture).deb" dist/
+
+echo "== the Windows programs and packages"
+cmake -S "$source" -B "$work/windows" -G Ninja --no-warn-unused-cli -DCMAKE_TOOLCHAIN_FILE="$source/cmake/mingw-w64.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$work/windows"
+(cd "$work/windows" && cpack -G ZIP >/dev/null)
+cp "$work/windows/$name-setup.exe" "$work/windows/$name-windows-x64.zip" "$work/windows/$name-x64.msi" dist/
+# CPack's zip keeps the files' times and the order it found them in.
+strip-nondeterminism --timestamp "$SOURCE_DATE_EPOCH" "dist/$name-windows-x64.zip"
+
+echo "== the page"
+emcmake cmake -S "$source" -B "$work/web" -G Ninja -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$work/web"
+cp "$work/web/kelvani.html" "dist/$name.html"
+
+(cd dist && sha256sum -- kelvani* >SHA256SUMS && cat SHA256SUMS)
