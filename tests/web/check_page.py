@@ -290,6 +290,7 @@ def test_mouse():
         compare(p.items(1), ['1 АБ', '2 БГ'], 'Crossed after a right click')
         p.click(1, '1 АБ')
         p.click(1, '2 БГ', below=20)  # below the last entry
+        compare(p.selected(1), 0, 'the selection in Crossed after a press below its last entry')
         p.click(0, '6 ГВ', below=40)
         p.click(2, '4 БА')
         compare(p.lists(), [['3 ГБ', '6 ГВ'], ['1 АБ', '2 БГ'],
