@@ -53,7 +53,7 @@ cmake -S "$source" -B "$work/windows" -G Ninja --no-warn-unused-cli -DCMAKE_TOOL
 cmake --build "$work/windows"
 (cd "$work/windows" && cpack -G ZIP >/dev/null)
 cp "$work/windows/$name-setup.exe" "$work/windows/$name-windows-x64.zip" "$work/windows/$name-x64.msi" dist/
-# CPack's zip keeps the files' times and the order it found them in.
+# CPack's zip keeps its files in the order the file system lists them.
 strip-nondeterminism --timestamp "$SOURCE_DATE_EPOCH" "dist/$name-windows-x64.zip"
 
 echo "== the page"
