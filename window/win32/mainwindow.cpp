@@ -346,7 +346,7 @@ void MainWindow::FillList(int index, const std::vector<std::string> &entries, bo
     SendMessageW(view, LB_RESETCONTENT, 0, 0);
     for (const std::string &text : entries)
         SendMessageW(view, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()));
-    if (followsEnd)
+    if (followsEnd && !entries.empty())
         SendMessageW(view, LB_SETTOPINDEX, entries.size() - 1, 0);
     SendMessageW(view, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(view, nullptr, TRUE);
