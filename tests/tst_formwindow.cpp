@@ -77,6 +77,8 @@ private slots:
                                                       << std::vector{-1, -1, 0} << "-";
         QTest::newRow("a press on the hidden catalogue") << "press 3 0" << Texts{} << std::vector{-1, -1, -1} << "-";
         QTest::newRow("Up on the first entry") << "key 0 up 0 6" << Texts{"1 АБ"} << std::vector{-1, -1, -1} << "012";
+        QTest::newRow("Page Down a page from the focus") << "key 0 pgdn 3 7" << Texts{"5 ВА"} << std::vector{-1, -1, -1}
+                                                         << "012";
         QTest::newRow("End in Remaining") << "press 0 8; key 2 end 0 6" << Texts{"5 АВ"} << std::vector{-1, -1, 9} << "";
         QTest::newRow("End again at the end") << "press 0 8; key 2 end 0 6; key 2 end 9 6" << Texts{"5 АВ"}
                                               << std::vector{-1, -1, 9} << "-";

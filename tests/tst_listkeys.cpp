@@ -65,6 +65,8 @@ private slots:
         QTest::newRow("the focus itself, unselected") << std::string("1") << 1 << -1 << 1;
         QTest::newRow("the next after the selected focus") << std::string("1") << 0 << 0 << 1;
         QTest::newRow("round to the top") << std::string("1") << 4 << 4 << 0;
+        QTest::newRow("the one just before the focus") << std::string("3") << 4 << -1 << 3;
+        QTest::newRow("the last, round from the focus on the first") << std::string("5") << 0 << -1 << 4;
         QTest::newRow("the only one, selected already") << std::string("5") << 4 << 4 << -1;
         QTest::newRow("no entry with it") << std::string("9") << 0 << -1 << -1;
         QTest::newRow("a land letter starts no entry") << std::string("А") << 0 << -1 << -1;
