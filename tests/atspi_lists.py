@@ -2,10 +2,10 @@
 # SPDX-FileCopyrightText: 2026 The Kelvani developers
 """Reads Kelvani's window through AT-SPI, as a screen reader does, and plays
 one crossing by keyboard, one by a click and one by a double-click, checking
-after each that the accessible lists changed as they should; then opens the
-help with F1, reads it, and closes it with Escape. Run by check_atspi.sh
-inside a session that has a D-Bus bus, the accessibility bus and Kelvani
-running."""
+after each that the accessible lists changed as they should; opens the help
+with F1, reads it, and closes it with Escape; then selects an entry through
+AT-SPI, as a screen reader may. Run by check_atspi.sh inside a session that
+has a D-Bus bus, the accessibility bus and Kelvani running."""
 import subprocess
 import sys
 import time
@@ -111,7 +111,14 @@ def main():
     else:
         sys.exit("Escape did not close the help")
     assert lists(app) == shown, lists(app)
-    print("AT-SPI shows the named lists, their items, three crossings, and the help")
+
+    # A screen reader may select an entry itself, through the list's table:
+    # that entry is crossed, not "4 БА", on which the focus rests.
+    assert shown["Достъпни"] == ["4 БА", "7 БВ"], shown
+    list_nodes(app)["Достъпни"].queryTable().addRowSelection(1)
+    shown = wait_for(app, lambda s: len(s["Преминати"]) == 4, "after a selection through AT-SPI")
+    assert shown["Преминати"] == ["1 АБ", "2 БГ", "3 ГБ", "7 БВ"], shown
+    print("AT-SPI shows the named lists, their items, four crossings, and the help")
 
 
 main()
