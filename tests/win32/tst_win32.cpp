@@ -140,10 +140,11 @@ INPUT Key(WORD vk, bool up)
     input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
     return input;
 }
-void Press(WORD vk, bool shift = false)
+// A key, alone or with a modifier held (VK_SHIFT, VK_CONTROL).
+void Press(WORD vk, WORD modifier = 0)
 {
-    if (shift)
-        Send({Key(VK_SHIFT, false), Key(vk, false), Key(vk, true), Key(VK_SHIFT, true)});
+    if (modifier)
+        Send({Key(modifier, false), Key(vk, false), Key(vk, true), Key(modifier, true)});
     else
         Send({Key(vk, false), Key(vk, true)});
 }
@@ -475,29 +476,36 @@ void Keyboard()
         COMPARE(outside, 0);
     }
     for (std::size_t i = std::size(order) - 1; i-- > 1;) {
-        Press(VK_TAB, true);
+        Press(VK_TAB, VK_SHIFT);
         CHECK(WaitFor([&] { return Focus(k.window) == order[i]; }));
     }
     // A typed first digit picks the first entry with it; End, Space on the
     // first entry (where the focus rests after a crossing), Home, Page Up
-    // and Down each cross one entry.
+    // and Ctrl+Down (as a plain list box takes it: Down) each cross one
+    // entry, and leave nothing in Available selected.
     const std::pair<WORD, const char *> steps[] = {{'1', "1 АБ"}, {VK_END, "7 БВ"},  {VK_SPACE, "5 ВА"},
                                                    {VK_HOME, "4 АБ"}, {VK_PRIOR, "2 БГ"}, {VK_DOWN, "6 ГВ"}};
     Texts crossed;
     for (const auto &[key, entry] : steps) {
-        Press(key);
+        Press(key, key == VK_DOWN ? VK_CONTROL : 0);
         crossed.push_back(Wide(entry));
         CHECK(WaitFor([&] { return Items(k.List(1)) == crossed; }) || COMPARE(Items(k.List(1)), crossed));
+        COMPARE(SendMessageW(k.List(0), LB_GETCURSEL, 0, 0), LRESULT(-1));
     }
-    Press(VK_TAB, true);
-    Press(VK_TAB, true); // to Clear, backwards from Available
+    Press(VK_TAB, VK_SHIFT);
+    Press(VK_TAB, VK_SHIFT); // to Clear, backwards from Available
     CHECK(WaitFor([&] { return Focus(k.window) == clear; }));
     Press(VK_SPACE);
     CHECK(WaitFor([&] { return k.Shows(kFresh, {}, {}); }));
     k.Click(0, Wide("5 АВ"));
     CHECK(WaitFor([&] { return Items(k.List(1)).size() == 1; }));
-    Press(VK_TAB, true);
-    Press(VK_TAB, true);
+    // In Remaining, Home then Down select its second entry, crossing nothing.
+    for (WORD key : {VK_TAB, VK_TAB, VK_HOME, VK_DOWN})
+        Press(key);
+    CHECK(WaitFor([&] { return SendMessageW(k.List(2), LB_GETCURSEL, 0, 0) == 1; }) ||
+          COMPARE(SendMessageW(k.List(2), LB_GETCURSEL, 0, 0), LRESULT(1)));
+    COMPARE(Items(k.List(1)).size(), std::size_t(1));
+    Press(VK_TAB);
     CHECK(WaitFor([&] { return Focus(k.window) == clear; }));
     Press(VK_RETURN);
     CHECK(WaitFor([&] { return k.Shows(kFresh, {}, {}); }));
