@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Kelvani developers
 
 // Measures, for bench/run.sh:
-//   kelvani-bench kelvani   Kelvani's window, started as main.cpp starts it
+//   kelvani-bench kelvani [OPTION...]  Kelvani's window, started as main.cpp
+//                           starts it (--language en)
 //   kelvani-bench bare      a bare Qt window of the same size with one list box
 //   kelvani-bench bare-text the same, its list box holding one entry, so that
 //                           it too loads a font and lays out text before it
@@ -13,6 +14,8 @@
 //   kelvani-bench click     prints what one crossing costs, from the user's
 //                           selection to the three lists being up to date.
 
+#include "content/languages.h"
+#include "commandline.h"
 #include "mainwindow.h"
 
 #include <QApplication>
@@ -51,8 +54,8 @@ private:
 
 int Click()
 {
-    MainWindow::PrepareApplication();
-    MainWindow window;
+    MainWindow::PrepareApplication(content::kBulgarian);
+    MainWindow window(content::kBulgarian);
     window.show();
     QCoreApplication::processEvents();
     QElapsedTimer timer;
@@ -85,9 +88,13 @@ int main(int argc, char *argv[])
     FirstPaint probe;
     std::unique_ptr<QWidget> window;
     if (mode == "kelvani") {
+        // As main() starts it, with the options after "kelvani" (--language en).
         QApplication::setApplicationName(QStringLiteral("Kelvani"));
-        MainWindow::PrepareApplication();
-        window = std::make_unique<MainWindow>();
+        const CommandLine command = ParseCommandLine(argc - 1, argv + 1);
+        if (command.status)
+            return *command.status;
+        MainWindow::PrepareApplication(*command.texts);
+        window = std::make_unique<MainWindow>(*command.texts);
     } else if (mode == "bare" || mode == "bare-text") {
         window = std::make_unique<QWidget>();
         window->setFixedSize(481, 424);

@@ -4,6 +4,7 @@
 // The window's fixed content: the texts character for character, the bridge
 // map's format and what it shows, and the icon.
 
+#include "content/languages.h"
 #include "mainwindow.h"
 
 #include <QFile>
@@ -62,17 +63,25 @@ struct Lands
     int count = 0;
 };
 
+// A language's map among the program's resources: ":/map-bg.bmp", ...
+QString Map(const content::Texts *texts, const char *ending)
+{
+    return QStringLiteral(":/map-%1%2").arg(QLatin1String(texts->code), QLatin1String(ending));
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(const content::Texts *)
 
 class TestContent : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MainWindow::PrepareApplication(); } // as main() does
+    void initTestCase() { MainWindow::PrepareApplication(content::kBulgarian); } // as main() does
     void statement()
     {
-        MainWindow w;
+        MainWindow w(content::kBulgarian);
         // Written out here apart from the program's copy: fifteen lines, each
         // ending in a line break; only the fifth ends in a blank.
         const QStringList expected = {
@@ -108,7 +117,7 @@ private slots:
     // The statement opens on its first line and scrolls down to its last.
     void statementScrolls()
     {
-        MainWindow w;
+        MainWindow w(content::kBulgarian);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QPlainTextEdit *text = w.Text1[0];
@@ -120,24 +129,35 @@ private slots:
         QVERIFY(text->cursorForPosition(QPoint(4, bottom)).blockNumber() >= 14);
     }
 
-    // The map box paints the bitmap for the screen's density, pixel for pixel,
-    // inside its 2-pixel frame.
+    // Each language's map, drawn with its land letters by the same code.
+    void languages_data()
+    {
+        QTest::addColumn<const content::Texts *>("texts");
+        for (const content::Texts *texts : content::kLanguages)
+            QTest::newRow(texts->code) << texts;
+    }
+
+    // The map box paints the language's bitmap for the screen's density,
+    // pixel for pixel, inside its 2-pixel frame.
+    void mapShown_data() { languages_data(); }
     void mapShown()
     {
-        MainWindow w;
+        QFETCH(const content::Texts *, texts);
+        MainWindow w(*texts);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const QImage shot = w.Picture1->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const int ratio = qRound(shot.devicePixelRatio());
-        const QImage map = QImage(ratio == 2 ? QStringLiteral(":/map@2x.bmp") : QStringLiteral(":/map.bmp"))
-                               .convertToFormat(QImage::Format_RGB32);
+        const QImage map = QImage(Map(texts, ratio == 2 ? "@2x.bmp" : ".bmp")).convertToFormat(QImage::Format_RGB32);
         QCOMPARE(map.size(), QSize(220, 173) * ratio);
         QCOMPARE(shot.copy(QRect(QPoint(2, 2) * ratio, map.size())), map);
     }
 
+    void mapFormat_data() { languages_data(); }
     void mapFormat()
     {
-        QFile file(QStringLiteral(":/map.bmp"));
+        QFETCH(const content::Texts *, texts);
+        QFile file(Map(texts, ".bmp"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bmp = file.readAll();
         QCOMPARE(bmp.size(), 114234);
@@ -152,19 +172,21 @@ private slots:
         QCOMPARE(number(22, 4), 173); // positive height: rows stored bottom-up
         QCOMPARE(number(28, 2), 24);  // bits a pixel
         QCOMPARE(number(30, 4), 0);   // no compression
-        const QImage sharp(QStringLiteral(":/map@2x.bmp"));
+        const QImage sharp(Map(texts, "@2x.bmp"));
         QCOMPARE(sharp.size(), QSize(440, 346));
         // The web page's copies, pixel for pixel.
-        for (const char *name : {"map", "map@2x"}) {
-            const QString file = QStringLiteral(KELVANI_CONTENT_DIR "/%1.").arg(QLatin1String(name));
+        for (const char *density : {"", "@2x"}) {
+            const QString file = QStringLiteral(KELVANI_CONTENT_DIR "/map-%1%2.").arg(QLatin1String(texts->code), QLatin1String(density));
             QCOMPARE(QImage(file + "png").convertToFormat(QImage::Format_RGB32),
                      QImage(file + "bmp").convertToFormat(QImage::Format_RGB32));
         }
     }
 
+    void mapShowsLandsAndBridges_data() { languages_data(); }
     void mapShowsLandsAndBridges()
     {
-        const QImage map(QStringLiteral(":/map.bmp"));
+        QFETCH(const content::Texts *, texts);
+        const QImage map(Map(texts, ".bmp"));
         QCOMPARE(map.size(), QSize(220, 173));
         std::map<QRgb, int> counts;
         for (int y = 0; y < map.height(); ++y)

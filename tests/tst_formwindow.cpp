@@ -2,18 +2,23 @@
 // SPDX-FileCopyrightText: 2026 The Kelvani developers
 
 // What the window does with presses, keys, typed characters and Clear, with
-// no toolkit: driven through a view that records what it is asked to show.
+// no toolkit: driven through a view that records what it is asked to show;
+// and what it shows in each language.
 
+#include "content/languages.h"
 #include "formwindow.h"
 #include "walkcheck.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
+#include <algorithm>
 #include <array>
 
 using walkcheck::Texts;
 Q_DECLARE_METATYPE(Texts)
 Q_DECLARE_METATYPE(std::vector<int>)
+Q_DECLARE_METATYPE(const content::Texts *)
 
 namespace {
 
@@ -97,7 +102,7 @@ private slots:
     {
         QFETCH(QString, script);
         RecordingView view;
-        form::Window window(view);
+        form::Window window(view, content::kBulgarian.lands);
         window.Load();
         QCOMPARE(view.lists[walk::kCatalogue], Texts(walk::kCatalogueEntries.begin(), walk::kCatalogueEntries.end()));
         for (const QString &event : script.split(';')) {
@@ -112,6 +117,75 @@ private slots:
         QTEST(view.lists[walk::kCrossed], "crossed");
         QTEST(std::vector(view.selected.begin(), view.selected.begin() + 3), "selected");
         QTEST(view.calls.isEmpty() ? QStringLiteral("-") : view.calls.remove('.'), "refilled");
+    }
+
+    // Every language's table has every text Kelvani's own has, in the same
+    // shape; its entries keep the walk's order; its help counts each land's
+    // bridges as the walk does; and a window in it shows its entries.
+    void languages_data()
+    {
+        QTest::addColumn<const content::Texts *>("texts");
+        for (const content::Texts *texts : content::kLanguages)
+            QTest::newRow(texts->code) << texts;
+    }
+    void languages()
+    {
+        QFETCH(const content::Texts *, texts);
+        const content::Texts &own = *content::kLanguages[0];
+        const auto shape = [](const char *text, const char *pattern) {
+            return QString::fromUtf8(text).count(QRegularExpression(QString::fromLatin1(pattern)));
+        };
+        for (const char *content::Texts::*text :
+             {&content::Texts::caption, &content::Texts::heading, &content::Texts::available, &content::Texts::crossed,
+              &content::Texts::remaining, &content::Texts::clear, &content::Texts::statement, &content::Texts::secondText,
+              &content::Texts::statementName, &content::Texts::mapName, &content::Texts::mapDescription,
+              &content::Texts::helpTitle, &content::Texts::helpClose, &content::Texts::help}) {
+            QVERIFY(texts->*text && *(texts->*text));
+            // Cyrillic in Bulgarian alone; the same lines, blanks at their ends,
+            // headings, list items, emphasis and version.
+            if (texts != &content::kBulgarian)
+                QCOMPARE(shape(texts->*text, "[\\x{0400}-\\x{04FF}]"), 0);
+            for (const char *pattern : {"\\n", " \\n", "\\n## ", "\\n- ", "\\*\\*", "%1"})
+                QCOMPARE(shape(texts->*text, pattern), shape(own.*text, pattern));
+        }
+        QCOMPARE(QString::fromUtf8(texts->caption), QStringLiteral("www.example.org Kelvani"));
+
+        // The lands: one character each, in the alphabet's order, so that
+        // shown entries sort as the walk's do.
+        Texts sorted;
+        for (std::string_view entry : walk::kCatalogueEntries)
+            sorted.push_back(content::ShownEntry(entry, texts->lands));
+        std::sort(sorted.begin(), sorted.end());
+        Texts shown;
+        for (const std::string &entry : walkcheck::kSorted)
+            shown.push_back(content::ShownEntry(entry, texts->lands));
+        QCOMPARE(shown, sorted);
+        QCOMPARE(std::adjacent_find(shown.begin(), shown.end()), shown.end());
+        for (const char *land : texts->lands)
+            QCOMPARE(QString::fromUtf8(land).size(), 1);
+
+        // "A has 3 (bridges 1, 4 and 5)": each land's bridges are those of
+        // the entries that leave it.
+        const QString help = QString::fromUtf8(texts->help);
+        for (std::size_t i = 0; i < walk::kLands.size(); ++i) {
+            const QString land = QString::fromUtf8(texts->lands[i]);
+            const QRegularExpressionMatch count =
+                QRegularExpression("(?:^|\\s)" + land + " \\S+ (\\d) \\(([^)]*)\\)").match(help);
+            QString bridges;
+            for (std::string_view e : walk::kCatalogueEntries)
+                bridges += walk::FromLand(e) == walk::kLands[i] ? QString::number(walk::BridgeNumber(e)) : QString();
+            QCOMPARE(count.captured(1) + count.captured(2).remove(QRegularExpression("\\D")),
+                     QString::number(bridges.size()) + bridges);
+        }
+
+        // A window in the language shows its entries, and crosses "5 АВ".
+        RecordingView view;
+        form::Window window(view, texts->lands);
+        window.Load();
+        QCOMPARE(view.lists[walk::kAvailable], shown);
+        window.List1_Press(walk::kAvailable, 8);
+        QCOMPARE(view.lists[walk::kCrossed], Texts{content::ShownEntry("5 АВ", texts->lands)});
+        QCOMPARE(view.lists[walk::kAvailable].size(), std::size_t(2));
     }
 };
 

@@ -134,12 +134,28 @@ private slots:
         const QString walk = QStringLiteral(KELVANI_WALK_PATH), window = QStringLiteral(KELVANI_PATH);
         const QString version = QStringLiteral(KELVANI_VERSION "\n");
         QTest::newRow("walk --help") << walk << QStringList{"--help"} << 0 << QStringLiteral(
-            "Usage: kelvani-walk [-h | --help] [-v | --version]\nWalk the seven bridges of Königsberg in a terminal.\n\n"
+            "Usage: kelvani-walk [--language CODE] [-h | --help] [-v | --version]\nWalk the seven bridges of Königsberg in a terminal.\n\n"
             "Prints three lines, the lists Достъпни (the bridges that can be crossed\nfrom where you stand), Преминати "
             "(crossed so far, in order) and Оставащи\n(the rest), each entry a bridge number and the two lands it leads from\n"
             "and to (\"5 АВ\"), then a blank line. Then reads one command a line:\n  k   (a number) cross item k of Достъпни, "
             "counting from 0\n  c   start again\n  q   quit (so does the end of input)\nand prints the lists again after "
-            "each crossing or new start. Bad input\nis reported on standard error and changes nothing.\n") << "";
+            "each crossing or new start. Bad input\nis reported on standard error and changes nothing.\n\nOptions:\n"
+            "  --language CODE  the language of the lists, bg (Bulgarian) or en (English);\n"
+            "                   Bulgarian unless asked\n") << "";
+        QTest::newRow("walk --help in English") << walk << QStringList{"--language", "en", "-h"} << 0 << QStringLiteral(
+            "Usage: kelvani-walk [--language CODE] [-h | --help] [-v | --version]\nWalk the seven bridges of Königsberg in a terminal.\n\n"
+            "Prints three lines, the lists Available (the bridges that can be crossed\nfrom where you stand), Crossed "
+            "(crossed so far, in order) and Remaining\n(the rest), each entry a bridge number and the two lands it leads from\n"
+            "and to (\"5 AC\"), then a blank line. Then reads one command a line:\n  k   (a number) cross item k of Available, "
+            "counting from 0\n") << "";
+        QTest::newRow("walk in English") << walk << QStringList{"--language=en"} << 0
+                                         << "Available: 1 AB, 1 BA, 2 BD, 2 DB, 3 BD, 3 DB, 4 AB, 4 BA, 5 AC, 5 CA, 6 CD, 6 DC, 7 BC, 7 CB\n"
+                                            "Crossed: \nRemaining: \n\n" << "";
+        QTest::newRow("walk in Bulgarian") << walk << QStringList{"--language", "bg"} << 0 << kFresh << "";
+        QTest::newRow("walk unknown language") << walk << QStringList{"--language", "\x1b[2Jxx"} << 2 << ""
+            << "kelvani-walk: unknown language \"\\x1B[2Jxx\"; Kelvani speaks bg (Bulgarian) or en (English)";
+        QTest::newRow("walk no language") << walk << QStringList{"--language"} << 1 << ""
+            << "kelvani-walk: --language needs a language: bg (Bulgarian) or en (English)";
         QTest::newRow("walk -v") << walk << QStringList{"-v"} << 0 << "kelvani-walk " + version << "";
         QTest::newRow("walk unknown") << walk << QStringList{"--what"} << 1 << ""
                                       << "kelvani-walk: unknown option \"--what\"; try 'kelvani-walk --help'";
@@ -149,8 +165,11 @@ private slots:
         QTest::newRow("kelvani Qt option") << window << QStringList{"-platform", "xcb", "--version"} << 0 << "kelvani " + version << "";
         QTest::newRow("kelvani unknown") << window << QStringList{"--what"} << 1 << ""
                                          << "kelvani: Unknown option 'what'. Try 'kelvani --help'.";
-        QTest::newRow("kelvani argument") << window << QStringList{"file"} << 1 << ""
-                                          << "kelvani: Unexpected argument 'file'. Try 'kelvani --help'.";
+        QTest::newRow("kelvani argument") << window << QStringList{"file\x1b[2J"} << 1 << ""
+                                          << "kelvani: Unexpected argument 'file\\x1B[2J'. Try 'kelvani --help'.";
+        QTest::newRow("kelvani in English") << window << QStringList{"--language=EN", "-v"} << 0 << "kelvani " + version << "";
+        QTest::newRow("kelvani unknown language") << window << QStringList{"-language", "de"} << 2 << ""
+            << "kelvani: unknown language \"de\"; Kelvani speaks bg (Bulgarian) or en (English)";
     }
     void commandLine()
     {

@@ -4,6 +4,7 @@
 // The window as a user meets it: what it shows at start, where and in which
 // colours, and what mouse clicks and key presses do to the lists.
 
+#include "content/languages.h"
 #include "commandline.h"
 #include "helpwindow.h"
 #include "mainwindow.h"
@@ -24,6 +25,7 @@
 #include <QStyle>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTranslator>
 
 using Texts = walkcheck::Texts;
 using walkcheck::kSorted;
@@ -92,17 +94,18 @@ private slots:
     // tests then run with the window's own, Fusion.
     void initTestCase()
     {
-        bool styleChosen = false;
         char *arguments[] = {const_cast<char *>("kelvani"), const_cast<char *>("-style"), const_cast<char *>("Windows")};
-        QCOMPARE(ParseCommandLine(3, arguments, styleChosen), std::nullopt);
+        const CommandLine command = ParseCommandLine(3, arguments);
+        QCOMPARE(command.status, std::nullopt);
+        QCOMPARE(command.texts, &content::kBulgarian);
         QApplication::setStyle(QStringLiteral("Windows")); // what QApplication does with -style
-        MainWindow::PrepareApplication(styleChosen);
+        MainWindow::PrepareApplication(*command.texts, command.styleChosen);
         QCOMPARE(QApplication::style()->name(), QStringLiteral("windows"));
-        MainWindow::PrepareApplication();
+        MainWindow::PrepareApplication(content::kBulgarian);
     }
     void init()
     {
-        w = std::make_unique<MainWindow>();
+        w = std::make_unique<MainWindow>(content::kBulgarian);
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
     }
@@ -449,19 +452,62 @@ private slots:
         CHECKED(ExpectLists(available, crossed, remaining));
     }
 
+    // English, on request: everything the window, its lists, its help and
+    // Qt's own strings show, and the names screen readers are told, read in
+    // English; a click crosses as in Bulgarian.
+    void english()
+    {
+        const auto useTranslationsOf = [](const content::Texts &texts) {
+            for (QTranslator *translator : qApp->findChildren<QTranslator *>())
+                delete translator; // which also uninstalls it
+            MainWindow::PrepareApplication(texts);
+        };
+        useTranslationsOf(content::kEnglish);
+        w = std::make_unique<MainWindow>(content::kEnglish);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QStringList shown = {w->windowTitle()};
+        for (const QWidget *widget : w->findChildren<QWidget *>())
+            shown << widget->accessibleName() << widget->accessibleDescription();
+        for (const QLabel *label : w->Label1)
+            shown << label->text();
+        for (const QPlainTextEdit *text : w->Text1)
+            shown << text->toPlainText();
+        const std::unique_ptr<QMenu> menu(w->Text1[0]->createStandardContextMenu());
+        for (const QAction *action : menu->actions())
+            shown << action->text();
+        QTest::keyClick(w->Text1[0], Qt::Key_F1);
+        QVERIFY(w->Help() && QTest::qWaitForWindowActive(w->Help()));
+        shown << w->Help()->windowTitle() << w->Help()->findChild<QTextBrowser *>()->toPlainText()
+              << w->Help()->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Close)->text();
+        QTest::keyClick(w->Help()->focusWidget(), Qt::Key_Escape);
+        CHECKED(ClickItem(w->List1[0], "5 AC"));
+        for (const QListWidget *list : w->List1) {
+            for (const std::string &entry : Shown(list))
+                shown << QString::fromStdString(entry);
+        }
+        useTranslationsOf(content::kBulgarian);
+
+        QCOMPARE(shown.filter(QRegularExpression(QStringLiteral("[А-я]"))), QStringList());
+        QVERIFY(shown.contains("Available") && shown.contains("Map of the bridges") && shown.contains("Close"));
+        QCOMPARE(Shown(w->List1[0]), (Texts{"6 CD", "7 CB"}));
+        QCOMPARE(Shown(w->List1[1]), Texts{"5 AC"});
+        QCOMPARE(Shown(w->List1[2]), (Texts{"1 AB", "1 BA", "2 BD", "2 DB", "3 BD", "3 DB", "4 AB", "4 BA", "6 DC", "7 BC"}));
+    }
+
     // A dark desktop palette does not reach the window: it looks the same.
     void darkDesktop()
     {
-        const QImage light = MainWindow().grab().toImage();
+        const QImage light = MainWindow(content::kBulgarian).grab().toImage();
         const QPalette before = QApplication::palette();
         QPalette dark(QColor(0x30, 0x30, 0x30), QColor(0x20, 0x20, 0x20));
         dark.setColor(QPalette::Base, QColor(0x10, 0x10, 0x10));
         dark.setColor(QPalette::Text, Qt::white);
         dark.setColor(QPalette::WindowText, Qt::white);
-        const auto help = [] { return std::unique_ptr<QDialog>(CreateHelpWindow(nullptr))->grab().toImage(); };
+        const auto help = [] { return std::unique_ptr<QDialog>(CreateHelpWindow(nullptr, content::kBulgarian))->grab().toImage(); };
         const QImage lightHelp = help();
         QApplication::setPalette(dark);
-        const QImage shot = MainWindow().grab().toImage(), darkHelp = help();
+        const QImage shot = MainWindow(content::kBulgarian).grab().toImage(), darkHelp = help();
         QApplication::setPalette(before);
         QVERIFY(shot == light);
         QVERIFY(darkHelp == lightHelp);

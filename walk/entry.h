@@ -14,6 +14,10 @@
 
 namespace walk {
 
+// The four lands, in alphabet order: the north bank, the western island, the
+// eastern island, the south bank.
+inline constexpr std::array<std::string_view, 4> kLands = {"А", "Б", "В", "Г"};
+
 // The fourteen entries, two per bridge, in the order in which a reset reads
 // them. Bridges 3 and 4 list their directions the other way round; the order
 // never shows because the list that receives them is sorted.

@@ -7,8 +7,11 @@
 // crosses item k of Available (counting from 0), "c" starts again, "q" or the
 // end of input quits. Bad input is reported on standard error and changes
 // nothing; what of it is echoed is cut short and escaped, so that nothing
-// typed can drive the terminal.
+// typed can drive the terminal. The lists show in Kelvani's own language, or
+// in the one --language asks for.
 
+#include "content/languages.h"
+#include "echo.h"
 #include "walk.h"
 
 #include <charconv>
@@ -26,19 +29,19 @@
 
 namespace {
 
-void PrintList(const char *caption, const walk::ItemList &list)
+void PrintList(const char *caption, const walk::ItemList &list, const content::Lands &lands)
 {
     std::cout << caption << ": ";
     for (int i = 0; i < list.ListCount(); ++i)
-        std::cout << (i > 0 ? ", " : "") << list.List(i);
+        std::cout << (i > 0 ? ", " : "") << content::ShownEntry(list.List(i), lands);
     std::cout << '\n';
 }
 
-void PrintState(const walk::Walk &walk)
+void PrintState(const walk::Walk &walk, const content::Texts &texts)
 {
-    PrintList("Достъпни", walk.List1[walk::kAvailable]);
-    PrintList("Преминати", walk.List1[walk::kCrossed]);
-    PrintList("Оставащи", walk.List1[walk::kRemaining]);
+    PrintList(texts.available, walk.List1[walk::kAvailable], texts.lands);
+    PrintList(texts.crossed, walk.List1[walk::kCrossed], texts.lands);
+    PrintList(texts.remaining, walk.List1[walk::kRemaining], texts.lands);
     std::cout << std::endl;
 }
 
@@ -50,72 +53,28 @@ std::string_view Trim(std::string_view s)
     return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
 }
 
-constexpr char kUsage[] =
-    "Usage: kelvani-walk [-h | --help] [-v | --version]\n"
-    "Walk the seven bridges of Königsberg in a terminal.\n"
-    "\n"
-    "Prints three lines, the lists Достъпни (the bridges that can be crossed\n"
-    "from where you stand), Преминати (crossed so far, in order) and Оставащи\n"
-    "(the rest), each entry a bridge number and the two lands it leads from\n"
-    "and to (\"5 АВ\"), then a blank line. Then reads one command a line:\n"
-    "  k   (a number) cross item k of Достъпни, counting from 0\n"
-    "  c   start again\n"
-    "  q   quit (so does the end of input)\n"
-    "and prints the lists again after each crossing or new start. Bad input\n"
-    "is reported on standard error and changes nothing.\n";
-
-// At most this many characters of a bad line are echoed back.
-constexpr std::size_t kEchoLimit = 40;
-
-// The length of the UTF-8 sequence at the start of text, or 0 when it is not
-// a valid one (a stray, overlong, surrogate or cut-short sequence).
-std::size_t Utf8Length(std::string_view text)
+// --help, naming the lists as the language chosen does.
+std::string Help(const content::Texts &texts)
 {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                             : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
-    if (length == 0 || length > text.size())
-        return 0;
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80)
-            return 0;
-    }
-    // The second byte's range rules out overlong forms, surrogates and
-    // code points past U+10FFFF.
-    if ((lead == 0xE0 && byte(1) < 0xA0) || (lead == 0xED && byte(1) > 0x9F) || (lead == 0xF0 && byte(1) < 0x90)
-        || (lead == 0xF4 && byte(1) > 0x8F))
-        return 0;
-    return length;
-}
-
-// A bad line as it is safe to show: its first kEchoLimit characters, with
-// control characters (C0, DEL and C1), invalid bytes, backslashes and
-// quotes written as escapes, and "..." when it was cut.
-std::string Echo(std::string_view line)
-{
-    std::string shown;
-    std::size_t characters = 0;
-    while (!line.empty() && characters < kEchoLimit) {
-        const std::size_t length = Utf8Length(line);
-        const auto lead = static_cast<unsigned char>(line[0]);
-        const bool c1 = length == 2 && lead == 0xC2 && static_cast<unsigned char>(line[1]) < 0xA0;
-        if (length == 0 || lead < 0x20 || lead == 0x7F || c1) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", c1 ? static_cast<unsigned char>(line[1]) : lead);
-            shown += escaped;
-            line.remove_prefix(c1 ? 2 : 1);
-        } else {
-            if (lead == '\\' || lead == '"')
-                shown += '\\';
-            shown += line.substr(0, length);
-            line.remove_prefix(length);
-        }
-        ++characters;
-    }
-    if (!line.empty())
-        shown += "...";
-    return shown;
+    const std::string available = texts.available;
+    return "Usage: kelvani-walk [--language CODE] [-h | --help] [-v | --version]\n"
+           "Walk the seven bridges of Königsberg in a terminal.\n"
+           "\n"
+           "Prints three lines, the lists " + available + " (the bridges that can be crossed\n"
+           "from where you stand), " + texts.crossed + " (crossed so far, in order) and " + texts.remaining + "\n"
+           "(the rest), each entry a bridge number and the two lands it leads from\n"
+           "and to (\"" + content::ShownEntry(walk::kCatalogueEntries[8], texts.lands) + "\"), then a blank line. Then reads one command a line:\n"
+           "  k   (a number) cross item k of " + available + ", counting from 0\n"
+           "  c   start again\n"
+           "  q   quit (so does the end of input)\n"
+           "and prints the lists again after each crossing or new start. Bad input\n"
+           "is reported on standard error and changes nothing.\n"
+           "\n"
+           "Options:\n"
+           "  --language CODE  the language of the lists, " + content::KnownLanguages() + ";\n"
+           "                   " + content::kLanguages[0]->name + " unless asked\n"
+           "  -h, --help       show this help and exit\n"
+           "  -v, --version    show the version and exit\n";
 }
 
 // What may be typed, given how many entries Available holds.
@@ -129,26 +88,44 @@ std::string Usage(int count)
 // The player, once its arguments are in UTF-8.
 int Play(int argc, char *argv[])
 {
-    if (argc > 1) {
-        const std::string_view option = argv[1];
-        const bool help = option == "-h" || option == "--help", version = option == "-v" || option == "--version";
-        if (argc == 2 && help) {
-            std::cout << kUsage;
-            return 0;
+    bool help = false, version = false;
+    const content::Texts *texts = content::kLanguages[0];
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "-h" || argument == "--help") {
+            help = true;
+        } else if (argument == "-v" || argument == "--version") {
+            version = true;
+        } else if (argument == "--language" || argument.starts_with("--language=")) {
+            if (argument == "--language" && i + 1 == argc) {
+                std::cerr << "kelvani-walk: --language needs a language: " << content::KnownLanguages() << '\n';
+                return 1;
+            }
+            const std::string_view code = argument == "--language" ? argv[++i] : argument.substr(11);
+            texts = content::FindLanguage(code);
+            if (!texts) {
+                std::cerr << "kelvani-walk: unknown language \"" << walk::Echo(code) << "\"; Kelvani speaks "
+                          << content::KnownLanguages() << '\n';
+                return 2;
+            }
+        } else {
+            std::cerr << "kelvani-walk: " << (argument.starts_with('-') ? "unknown option" : "unexpected argument")
+                      << " \"" << walk::Echo(argument) << "\"; try 'kelvani-walk --help'\n";
+            return 1;
         }
-        if (argc == 2 && version) {
-            std::cout << "kelvani-walk " KELVANI_VERSION "\n";
-            return 0;
-        }
-        const bool known = help || version;
-        std::cerr << "kelvani-walk: " << (known ? "unexpected argument" : "unknown option") << " \""
-                  << Echo(known ? argv[2] : option) << "\"; try 'kelvani-walk --help'\n";
-        return 1;
+    }
+    if (help) {
+        std::cout << Help(*texts);
+        return 0;
+    }
+    if (version) {
+        std::cout << "kelvani-walk " KELVANI_VERSION "\n";
+        return 0;
     }
 
     walk::Walk walk;
     walk.ResetWalk();
-    PrintState(walk);
+    PrintState(walk, *texts);
 
     std::string line;
     while (std::getline(std::cin, line)) {
@@ -157,7 +134,7 @@ int Play(int argc, char *argv[])
             break;
         if (command == "c") {
             walk.ResetWalk();
-            PrintState(walk);
+            PrintState(walk, *texts);
             continue;
         }
         const int count = walk.List1[walk::kAvailable].ListCount();
@@ -168,9 +145,9 @@ int Play(int argc, char *argv[])
         if (isNumber && error == std::errc() && k >= 0 && k < count) {
             walk.List1[walk::kAvailable].Select(k);
             walk.CrossBridge(walk::kAvailable);
-            PrintState(walk);
+            PrintState(walk, *texts);
         } else {
-            std::cerr << "kelvani-walk: \"" << Echo(command) << "\" "
+            std::cerr << "kelvani-walk: \"" << walk::Echo(command) << "\" "
                       << (isNumber ? "is not an item of Available" : "is not a command") << "; "
                       << Usage(count) << '\n';
         }

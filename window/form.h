@@ -5,7 +5,8 @@
 // and every control on it with its place, size, colour and text. Each host
 // (qt/, win32/, web/) builds its controls from this table in one loop, so
 // this is the one place that says where a control stands and how it looks;
-// formwindow.h says what the window does.
+// formwindow.h says what the window does. A control's text comes from the
+// table of the language chosen (content/languages.h).
 //
 // Places and sizes are in twips, 1/1440 inch, as the window was designed;
 // Pixels() turns them into device pixels, 15 twips to a pixel at 96 dots per
@@ -42,8 +43,14 @@ struct Control
     Rect place;        // in twips, from the top-left corner of the window's inside
     bool shown;
     std::optional<Rgb> background; // none: the platform's own colours
-    const char *text;  // its caption or text in UTF-8; nullptr for none
+    const char *content::Texts::*text; // its caption or text in a language's table; nullptr for none
 };
+
+// The caption or text a control shows in a language, or nullptr for none.
+constexpr const char *Text(const Control &control, const content::Texts &texts)
+{
+    return control.text ? texts.*control.text : nullptr;
+}
 
 // Twips to device pixels at dpi dots per inch, rounded to the nearest.
 constexpr int Pixels(int twips, int dpi) { return (twips * dpi + 720) / 1440; }
@@ -75,18 +82,18 @@ inline constexpr Rgb kLabelColour{0xFF, 0xC0, 0x80};
 // the list after its caption; labels take no focus, so Tab never stops there.
 // List1's index is the walk's list role (walk::ListRole).
 inline constexpr std::array<Control, 12> kControls = {{
-    {Kind::TextBox, "Text1", 0, {120, 4560, 6735, 1575}, true, {}, content::kStatement},
-    {Kind::TextBox, "Text1", 1, {600, 4680, 6735, 1815}, false, {}, content::kSecondText},
-    {Kind::Label, "Label1", 0, {720, 0, 5655, 375}, true, kLabelColour, content::kLabelCaptions[0]},
-    {Kind::Label, "Label1", 1, {240, 2040, 1215, 375}, true, kLabelColour, content::kLabelCaptions[1]},
+    {Kind::TextBox, "Text1", 0, {120, 4560, 6735, 1575}, true, {}, &content::Texts::statement},
+    {Kind::TextBox, "Text1", 1, {600, 4680, 6735, 1815}, false, {}, &content::Texts::secondText},
+    {Kind::Label, "Label1", 0, {720, 0, 5655, 375}, true, kLabelColour, &content::Texts::heading},
+    {Kind::Label, "Label1", 1, {240, 2040, 1215, 375}, true, kLabelColour, &content::Texts::available},
     {Kind::ListBox, "List1", 0, {240, 2400, 1215, 1770}, true, Rgb{0xC0, 0xFF, 0xC0}, nullptr},
-    {Kind::Label, "Label1", 2, {3000, 3240, 1215, 375}, true, kLabelColour, content::kLabelCaptions[2]},
+    {Kind::Label, "Label1", 2, {3000, 3240, 1215, 375}, true, kLabelColour, &content::Texts::crossed},
     {Kind::ListBox, "List1", 1, {3000, 3600, 1215, 915}, true, Rgb{0xFF, 0x80, 0xFF}, nullptr},
-    {Kind::Label, "Label1", 3, {5760, 2040, 1215, 375}, true, kLabelColour, content::kLabelCaptions[3]},
+    {Kind::Label, "Label1", 3, {5760, 2040, 1215, 375}, true, kLabelColour, &content::Texts::remaining},
     {Kind::ListBox, "List1", 2, {5760, 2400, 1215, 1770}, true, Rgb{0x80, 0x80, 0xFF}, nullptr},
     {Kind::ListBox, "List1", 3, {360, 480, 1215, 915}, false, {}, nullptr},
     {Kind::PictureBox, "Picture1", -1, {1920, 480, 3360, 2655}, true, {}, nullptr},
-    {Kind::CommandButton, "Command1", -1, {5760, 720, 1215, 375}, true, Rgb{0xFF, 0x80, 0x80}, content::kClearCaption},
+    {Kind::CommandButton, "Command1", -1, {5760, 720, 1215, 375}, true, Rgb{0xFF, 0x80, 0x80}, &content::Texts::clear},
 }};
 
 // The number of the control at position i of kControls, for hosts and tests

@@ -86,7 +86,10 @@ void Window::ShowList(int index)
     const walk::ItemList &list = walk_.List1[index];
     if (shown_[index] != list.Items()) {
         shown_[index] = list.Items();
-        view_.FillList(index, list.Items(), index == walk::kCrossed);
+        std::vector<std::string> entries;
+        for (const std::string &entry : list.Items())
+            entries.push_back(content::ShownEntry(entry, lands_));
+        view_.FillList(index, entries, index == walk::kCrossed);
     }
     view_.SelectEntry(index, list.ListIndex());
 }

@@ -7,12 +7,14 @@
 // win32/, web/) creates the controls of form.h, turns its platform's events
 // into these calls, and shows the lists through form::View.
 //
-// To drive it: construct it with the host's view, call Load() before the
+// To drive it: construct it with the host's view and how the chosen
+// language writes the lands (content::Texts::lands), call Load() before the
 // window first shows, then pass on each press, key, typed character and
 // Clear. Which press is one (not a release, a drag, a double-click's second
 // press or a swipe) is the host's to decide: only it knows its platform.
 #pragma once
 
+#include "content/texts.h"
 #include "listkeys.h"
 #include "walk.h"
 
@@ -28,7 +30,8 @@ namespace form {
 class View
 {
 public:
-    // Replaces the entries of list index; its focus then rests on its first
+    // Replaces the entries of list index, as the chosen language writes
+    // them (content::ShownEntry); its focus then rests on its first
     // entry, as in a list box refilled. A list that follows its end (Crossed,
     // whose newest entry says where the walker stands) shows its last entry.
     virtual void FillList(int index, const std::vector<std::string> &entries, bool followsEnd) = 0;
@@ -44,7 +47,7 @@ protected:
 class Window
 {
 public:
-    explicit Window(View &view) : view_(view) {}
+    Window(View &view, const content::Lands &lands) : view_(view), lands_(lands) {}
 
     // What the window does before it first shows: the hidden catalogue
     // filled, the walk started afresh, every list shown.
@@ -72,6 +75,7 @@ private:
     void ShowList(int index);
 
     View &view_;
+    const content::Lands lands_;
     walk::Walk walk_;
     std::array<std::vector<std::string>, 4> shown_; // the entries view_ shows, so that it refills only what changed
 };

@@ -8,7 +8,7 @@
 # disk in a browser with a profile and home of its own; the page must load,
 # put every control in its place with nothing clipped, and cross one bridge
 # on a real click and one on a key. Every wait is bounded.
-#   check_engines.py PAGE NODE MAKEWINDOW.JS webkit|firefox
+#   check_engines.py PAGE LANGUAGE NODE MAKEWINDOW.JS webkit|firefox
 import asyncio
 import json
 import os
@@ -21,9 +21,9 @@ import time
 
 from checks import check, compare, definition, run
 
-page_path, node, makewindow, engine = sys.argv[1:]
+page_path, language, node, makewindow, engine = sys.argv[1:]
 url = 'file://' + os.path.abspath(page_path)
-form = definition(node, makewindow)
+form = definition(node, makewindow, language)
 
 # What the checks read of the page, as one expression.
 PLACES = """JSON.stringify((() => {

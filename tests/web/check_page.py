@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 # SPDX-FileCopyrightText: 2026 The Kelvani developers
 #
-# kelvani.html as a user meets it, in headless Chromium driven by Selenium:
-#   check_page.py PAGE NODE MAKEWINDOW.JS CONTENT_DIR TEST
+# A page of Kelvani's as a user meets it, in headless Chromium driven by Selenium:
+#   check_page.py PAGE LANGUAGE NODE MAKEWINDOW.JS CONTENT_DIR TEST
 # Each test starts a browser of its own, with a new profile and home in a
 # temporary folder, drives the page with real input through the DevTools
 # protocol (mouse, touch, keys) and reads what it shows. What the window must
@@ -14,6 +14,7 @@ import http.server
 import io
 import json
 import os
+import re
 import shutil
 import sys
 import tempfile
@@ -28,8 +29,8 @@ from selenium.webdriver.common.keys import Keys
 
 from checks import check, compare, definition, run
 
-page_path, node, makewindow, content_dir, test = sys.argv[1:]
-form = definition(node, makewindow)
+page_path, language, node, makewindow, content_dir, test = sys.argv[1:]
+form = definition(node, makewindow, language)
 control = {c['id']: c for c in form['controls']}
 
 
@@ -159,7 +160,7 @@ def test_layout():
     text; what is hidden; the map pixel for pixel at 1x and 2x; the focus."""
     with browser() as p:
         compare(p.js('return document.title'), form['caption'], 'the title')
-        compare(p.js('return document.documentElement.lang'), 'bg', 'the language')
+        compare(p.js('return document.documentElement.lang'), language, 'the language')
         with open(os.path.join(content_dir, 'kelvani-32.png'), 'rb') as icon:
             compare(p.js("return document.querySelector('link[rel=icon]').href"),
                     'data:image/png;base64,' + base64.b64encode(icon.read()).decode(), 'the icon')
@@ -214,7 +215,7 @@ def test_layout():
         check(wait_for(lambda: p.js(at_end)), "Ctrl+End did not show the statement's last line")
         check(p.js("const t = document.getElementById('Text1_0'); return t.offsetWidth - t.clientWidth - 4") >= 10,
               "the statement's scroll bar")
-        for scale, name in ((1, 'map.png'), (2, 'map@2x.png')):
+        for scale, name in ((1, 'map-%s.png' % language), (2, 'map-%s@2x.png' % language)):
             p.cdp('Emulation.setDeviceMetricsOverride', width=800, height=600, deviceScaleFactor=scale, mobile=False)
             p.driver.refresh()
             wait_for(lambda: p.js("return 'ready' in document.getElementById('window').dataset && "
@@ -471,19 +472,40 @@ def test_access():
         def named(role):
             return [n.get('name', {}).get('value') for n in nodes
                     if n.get('role', {}).get('value') == role and not n.get('ignored')]
-        compare(named('listbox'), ['Достъпни', 'Преминати', 'Оставащи'], 'the listboxes')
+        compare(named('listbox'), [control['Label1_%d' % i]['text'] for i in (1, 2, 3)], 'the listboxes')
         compare(named('option')[:14], FRESH, "Available's options")
         compare(len(named('option')), 14, 'the options')
         compare(named('textbox'), [form['statementName']], 'the text boxes')
-        compare(named('button'), ['Чисти'], 'the buttons')
+        compare(named('button'), [control['Command1']['text']], 'the buttons')
         images = [n for n in nodes if n.get('role', {}).get('value') == 'image' and not n.get('ignored')]
         compare([n.get('name', {}).get('value') for n in images], [form['mapName']], 'the images')
         compare(images and images[0].get('description', {}).get('value'), form['mapDescription'], "the map's description")
         values = json.dumps(nodes, ensure_ascii=False)
-        check('Неприятното' not in values, 'the hidden second text is in the accessibility tree')
-        p.click(0, '5 АВ')
+        check(control['Text1_1']['text'].split('\n')[0].strip() not in values,
+              'the hidden second text is in the accessibility tree')
+        p.click(0, FRESH[8])
         nodes = p.cdp('Accessibility.getFullAXTree')['nodes']
-        compare(named('option')[:3], ['6 ВГ', '7 ВБ', '5 АВ'], 'the options after a crossing')
+        compare(named('option')[:3], [FRESH[10], FRESH[13], FRESH[8]], 'the options after a crossing')
+
+
+def test_language():
+    """A page in a language other than Bulgarian: not one Cyrillic letter in
+    the page as served, nor in what screen readers are told, its help
+    included; a click and a key cross as in Bulgarian."""
+    with open(page_path, encoding='utf-8') as f:
+        compare(re.findall('[\u0400-\u04FF]+', f.read()), [], 'Cyrillic in the page')
+    with browser() as p:
+        compare(p.js('return document.documentElement.lang'), language, 'the language')
+        p.keys(Keys.F1)
+        check(wait_for(lambda: p.js("return document.getElementById('help').open")), 'F1 opened no help')
+        compare(p.js("return document.querySelector('#help h1').textContent"), form['helpTitle'], "the help's title")
+        p.keys(Keys.ESCAPE)
+        p.click(0, FRESH[8])  # "5 АВ" in Bulgarian
+        p.keys(Keys.DOWN)
+        compare(p.lists()[1], [FRESH[8], FRESH[13]], 'Crossed after a click and Down')  # "7 ВБ" next
+        told = json.dumps([n.get('name', {}).get('value') for n in p.cdp('Accessibility.getFullAXTree')['nodes']],
+                          ensure_ascii=False)
+        compare(re.findall('[\u0400-\u04FF]+', told), [], 'Cyrillic in the accessibility tree')
 
 
 def test_monkey():
@@ -583,4 +605,4 @@ def test_network():
 
 
 run({'layout': test_layout, 'mouse': test_mouse, 'touch': test_touch, 'keyboard': test_keyboard, 'help': test_help,
-     'access': test_access, 'network': test_network, 'monkey': test_monkey}, test)
+     'access': test_access, 'network': test_network, 'monkey': test_monkey, 'language': test_language}, test)

@@ -12,9 +12,9 @@ failures = 0
 name = ''
 
 
-def definition(node, makewindow):
-    """The window's definition and content, from makewindow run by Node.js."""
-    return json.loads(subprocess.run([node, makewindow, 'json'], capture_output=True, text=True, check=True,
+def definition(node, makewindow, language):
+    """The window's definition and content in a language, from makewindow run by Node.js."""
+    return json.loads(subprocess.run([node, makewindow, 'json', language], capture_output=True, text=True, check=True,
                                      timeout=30).stdout)
 
 

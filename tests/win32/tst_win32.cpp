@@ -2,14 +2,14 @@
 // SPDX-FileCopyrightText: 2026 The Kelvani developers
 
 // kelvani.exe as a user meets it, run under Wine by wine_session.sh:
-//   tst_win32 KELVANI.EXE [--dpi N] [TEST...]
+//   tst_win32 KELVANI.EXE [--dpi N] [--language CODE] [TEST...]
 // Each test starts the program afresh, finds its controls by the numbers
 // form.h gives them, reads them with window messages, samples their colours
 // from the screen, and drives them with real mouse and key input. Where an
 // input must change nothing, a later input whose effect shows (a click that
 // highlights an entry) proves that the program has handled it.
 
-#include "content/help.h"
+#include "content/languages.h"
 #include "entry.h"
 #include "form.h"
 #include "resources.h"
@@ -22,6 +22,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -198,16 +199,26 @@ POINT On(HWND hwnd, int x, int y)
 
 std::wstring program;
 int dpi = 96;
+const content::Texts *texts = content::kLanguages[0]; // the language the program is started in
 
-// kelvani.exe, started for one test and closed after it.
+// Starts kelvani.exe with arguments after its name.
+PROCESS_INFORMATION Start(const std::wstring &arguments)
+{
+    STARTUPINFOW startup{sizeof startup};
+    std::wstring command = L"\"" + program + L"\"" + arguments;
+    PROCESS_INFORMATION process{};
+    CHECK(CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+    return process;
+}
+
+// kelvani.exe, started for one test, in a language (the one chosen for
+// the run unless named), and closed after it.
 struct Kelvani
 {
-    Kelvani()
+    explicit Kelvani(const content::Texts &language = *texts)
     {
-        STARTUPINFOW startup{sizeof startup};
-        std::wstring command = L"\"" + program + L"\"";
-        CHECK(CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
-        const std::wstring caption = Wide(content::kCaption);
+        process = Start(&language == content::kLanguages[0] ? L"" : L" --language " + Wide(language.code));
+        const std::wstring caption = Wide(language.caption);
         CHECK(WaitFor([&] {
             window = FindWindowW(nullptr, caption.c_str());
             return window && IsWindowVisible(window) && GetForegroundWindow() == window;
@@ -305,17 +316,21 @@ void Layout()
         COMPARE((form::Rect{r.left, r.top, r.right - r.left, r.bottom - r.top}), form::Pixels(control.place, dpi));
         COMPARE(bool(IsWindowVisible(hwnd)), control.shown);
         if (control.text)
-            COMPARE(Text(hwnd), Wide(control.text));
+            COMPARE(Text(hwnd), Wide(form::Text(control, *texts)));
     }
     const std::wstring statement = Text(k.Control(form::Kind::TextBox, 0));
-    COMPARE(statement.size(), std::size_t(1275 + 15));
+    if (texts == &content::kBulgarian) {
+        COMPARE(statement.size(), std::size_t(1275 + 15));
+        CHECK(statement.ends_with(L" мостове за конкретното място.\r\n"));
+    }
     COMPARE(SendMessageW(k.Control(form::Kind::TextBox, 0), EM_GETFIRSTVISIBLELINE, 0, 0), LRESULT(0));
-    CHECK(statement.ends_with(L" мостове за конкретното място.\r\n"));
     COMPARE(Focus(k.window), k.Control(form::Kind::TextBox, 0));
-    COMPARE(k.Lists(), (std::array<Texts, 3>{kFresh, {}, {}}));
-    Texts catalogue;
+    Texts fresh, catalogue;
     for (std::string_view e : walk::kCatalogueEntries)
-        catalogue.push_back(Wide(e));
+        catalogue.push_back(Wide(content::ShownEntry(e, texts->lands)));
+    fresh = catalogue;
+    std::sort(fresh.begin(), fresh.end());
+    COMPARE(k.Lists(), (std::array<Texts, 3>{fresh, {}, {}}));
     COMPARE(Items(k.List(walk::kCatalogue)), catalogue);
 }
 
@@ -342,7 +357,9 @@ void Colours()
         COMPARE(screen.At(Middle(k.List(list))), ListColour(list));
 
     const HMODULE file = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    const auto bitmap = HBITMAP(LoadImageW(file, MAKEINTRESOURCEW(dpi > 96 ? KELVANI_MAP_2X : KELVANI_MAP), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    std::wstring name = L"MAP_" + Wide(texts->code) + (dpi > 96 ? L"_2X" : L""); // the language's map
+    CharUpperW(name.data());
+    const auto bitmap = HBITMAP(LoadImageW(file, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     BITMAP size{};
     GetObjectW(bitmap, sizeof size, &size);
     COMPARE(size.bmWidth, 220 * dpi / 96);
@@ -458,7 +475,7 @@ void Keyboard()
         Press(VK_TAB);
         CHECK(WaitFor([&] { return Focus(k.window) == order[i]; }));
         if (i == 1)
-            COMPARE(Text(statement), Wide(content::kStatement));
+            COMPARE(Text(statement), Wide(texts->statement));
         if (order[i] != clear)
             continue;
         // Focused, Clear shows a dotted rectangle, all of it inside its edge.
@@ -514,7 +531,7 @@ void Keyboard()
     CHECK(WaitFor([&] { return Items(k.List(1)).size() == 1; }));
     const auto lists = k.Lists();
     Press(VK_F1);
-    const std::wstring title = Wide(content::kHelpTitle);
+    const std::wstring title = Wide(texts->helpTitle);
     HWND help = nullptr;
     CHECK(WaitFor([&] { return (help = FindWindowW(nullptr, title.c_str())) && GetForegroundWindow() == help; }));
     const std::wstring text = Text(GetWindow(help, GW_CHILD));
@@ -528,6 +545,50 @@ void Keyboard()
     CHECK(WaitFor([&] { return !IsWindowVisible(help) && GetForegroundWindow() == k.window; }));
     COMPARE(Text(GetWindow(help, GW_CHILD)), text); // typed into, it stayed as it was
     COMPARE(k.Lists(), lists);
+}
+
+// English, asked for on the command line: no Cyrillic in what the window,
+// its lists or its help show, and a click crossing as in Bulgarian. A
+// language Kelvani does not speak, and an option it does not know, are told
+// in a message box, and the program ends without a window.
+void English()
+{
+    {
+        Kelvani k(content::kEnglish);
+        std::wstring shown = Text(k.window);
+        for (std::size_t i = 0; i < form::kControls.size(); ++i)
+            shown += Text(GetDlgItem(k.window, form::ControlId(i)));
+        Press(VK_F1);
+        HWND help = nullptr;
+        CHECK(WaitFor([&] { return (help = FindWindowW(nullptr, L"Kelvani Help")) && IsWindowVisible(help); }));
+        shown += Text(help) + Text(GetWindow(help, GW_CHILD));
+        Press(VK_ESCAPE);
+        k.Click(0, L"5 AC");
+        CHECK(WaitFor([&] { return Items(k.List(1)).size() == 1; }));
+        for (int list = 0; list < 4; ++list)
+            for (const std::wstring &entry : Items(k.List(list)))
+                shown += entry;
+        COMPARE(std::count_if(shown.begin(), shown.end(), [](wchar_t c) { return c >= 0x400 && c < 0x500; }), 0L);
+        COMPARE(k.Lists(), (std::array<Texts, 3>{{{L"6 CD", L"7 CB"}, {L"5 AC"},
+                             {L"1 AB", L"1 BA", L"2 BD", L"2 DB", L"3 BD", L"3 DB", L"4 AB", L"4 BA", L"6 DC", L"7 BC"}}}));
+    }
+    const std::tuple<const wchar_t *, DWORD, const wchar_t *> mistakes[] = {
+        {L" --language xx", 2, L"Unknown language \"xx\""}, {L" --what", 1, L"Unknown option \"--what\""}};
+    for (const auto &[arguments, status, words] : mistakes) {
+        const PROCESS_INFORMATION process = Start(arguments);
+        HWND box = nullptr;
+        CHECK(WaitFor([&] { return (box = FindWindowW(L"#32770", L"Kelvani")) && IsWindowVisible(box); }));
+        const std::wstring said = Text(GetDlgItem(box, 0xFFFF)); // a message box's text
+        CHECK(said.starts_with(words) || COMPARE(said, std::wstring(words)));
+        CHECK(said.find(L"bg (Bulgarian) or en (English)") != std::wstring::npos);
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        DWORD code = 0;
+        CHECK(WaitForSingleObject(process.hProcess, 5000) == WAIT_OBJECT_0 && GetExitCodeProcess(process.hProcess, &code));
+        COMPARE(code, status);
+        TerminateProcess(process.hProcess, 1);
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+    }
 }
 
 // The program file's icon, version and manifest.
@@ -572,13 +633,16 @@ int wmain(int argc, wchar_t *argv[])
 {
     SetProcessDPIAware();
     const std::map<std::wstring, void (*)()> tests = {
-        {L"layout", Layout}, {L"colours", Colours}, {L"mouse", Mouse}, {L"keyboard", Keyboard}, {L"resources", Resources}};
+        {L"layout", Layout}, {L"colours", Colours}, {L"mouse", Mouse},
+        {L"keyboard", Keyboard}, {L"english", English}, {L"resources", Resources}};
     std::vector<std::wstring> chosen;
     for (int i = 1; i < argc; ++i) {
         if (i == 1)
             program = argv[i][0] == L'/' ? L"Z:" + std::wstring(argv[i]) : argv[i];
         else if (std::wstring(argv[i]) == L"--dpi" && i + 1 < argc)
             dpi = _wtoi(argv[++i]);
+        else if (std::wstring(argv[i]) == L"--language" && i + 1 < argc)
+            texts = content::FindLanguage(Narrow(argv[++i]));
         else
             chosen.push_back(argv[i]);
     }

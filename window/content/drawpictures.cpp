@@ -5,12 +5,15 @@
 //
 //   QT_QPA_PLATFORM=offscreen kelvani-drawpictures window/content
 //
-// writes the bridge map (map.bmp, 220 × 173, and map@2x.bmp for screens of
-// twice the density; the same as PNG for the web page), the window icon
+// writes the bridge map of each language, with its land letters
+// (map-CODE.bmp, 220 × 173, and map-CODE@2x.bmp for screens of twice the
+// density; the same as PNG for the web page), the window icon
 // (kelvani.ico, 32 × 32 in 256 colours) and the icon in the sizes of the
 // desktop's icon theme (kelvani-N.png).
 // The results are kept in the repository, so that a build never depends on
 // which fonts are installed.
+
+#include "content/languages.h"
 
 #include <QDataStream>
 #include <QDir>
@@ -67,8 +70,9 @@ void DrawBridge(QPainter &p, QPointF a, QPointF b, int number)
     p.drawText(QRectF(middle.x() - 5, middle.y() - 6, 10, 12), Qt::AlignCenter, QString::number(number));
 }
 
-// The plan of the lands and bridges, at 220 × 173 times scale.
-QImage DrawMap(int scale)
+// The plan of the lands and bridges, at 220 × 173 times scale, with the
+// lands' letters as a language writes them.
+QImage DrawMap(int scale, const content::Lands &lands)
 {
     QImage image(220 * scale, 173 * scale, QImage::Format_RGB32);
     image.fill(kLand);
@@ -95,10 +99,10 @@ QImage DrawMap(int scale)
     DrawBridge(p, {171, 98}, {171, 129}, 6); // В–Г
     DrawBridge(p, {97, 86.5}, {142, 86.5}, 7); // Б–В
 
-    DrawLabel(p, QStringLiteral("А"), {110, 23}, 20);
-    DrawLabel(p, QStringLiteral("Б"), {62, 86.5}, 18);
-    DrawLabel(p, QStringLiteral("В"), {163, 86.5}, 18);
-    DrawLabel(p, QStringLiteral("Г"), {110, 150}, 20);
+    DrawLabel(p, QString::fromUtf8(lands[0]), {110, 23}, 20);
+    DrawLabel(p, QString::fromUtf8(lands[1]), {62, 86.5}, 18);
+    DrawLabel(p, QString::fromUtf8(lands[2]), {163, 86.5}, 18);
+    DrawLabel(p, QString::fromUtf8(lands[3]), {110, 150}, 20);
     return image;
 }
 
@@ -195,12 +199,13 @@ int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
-    const QImage map = DrawMap(1), sharp = DrawMap(2);
-    bool ok = map.save(folder.filePath(QStringLiteral("map.bmp")), "BMP")
-              && sharp.save(folder.filePath(QStringLiteral("map@2x.bmp")), "BMP")
-              && map.save(folder.filePath(QStringLiteral("map.png")), "PNG", 0)
-              && sharp.save(folder.filePath(QStringLiteral("map@2x.png")), "PNG", 0)
-              && WriteIcon(DrawIcon(32), folder.filePath(QStringLiteral("kelvani.ico")));
+    bool ok = WriteIcon(DrawIcon(32), folder.filePath(QStringLiteral("kelvani.ico")));
+    for (const content::Texts *language : content::kLanguages) {
+        const QString name = folder.filePath(QStringLiteral("map-%1").arg(QLatin1String(language->code)));
+        const QImage map = DrawMap(1, language->lands), sharp = DrawMap(2, language->lands);
+        ok = ok && map.save(name + ".bmp", "BMP") && sharp.save(name + "@2x.bmp", "BMP")
+             && map.save(name + ".png", "PNG", 0) && sharp.save(name + "@2x.png", "PNG", 0);
+    }
     for (int size : {32, 48, 64, 128, 256})
         ok = ok && DrawIcon(size).save(folder.filePath(QStringLiteral("kelvani-%1.png").arg(size)), "PNG");
     if (!ok)

@@ -1,50 +1,63 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kelvani developers
 
-// The window's fixed texts, in UTF-8. Each line of a text ends in a line
-// break; blanks at line ends belong to the text.
+// Every text a user reads or hears, as one table per language (bg.h, en.h;
+// languages.h lists them): the window's texts, what screen readers say, the
+// help, and how the lands of an entry are written. Texts are UTF-8; each
+// line of a multi-line text ends in a line break, and blanks at line ends
+// belong to the text.
 #pragma once
+
+#include "entry.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <string_view>
 
 namespace content {
 
-inline constexpr char kCaption[] = "www.example.org Kelvani";
-inline constexpr char kHeading[] = "Kelvani";
-inline constexpr char kClearCaption[] = "Чисти";
+// How a language writes the four lands (walk::kLands, in that order). Each
+// is one character, and they keep the lands' alphabetical order, so that
+// shown entries sort as the walk's do.
+using Lands = std::array<const char *, 4>;
 
-// Label1[0] is the heading; Label1[1..3] name Available, Crossed, Remaining.
-inline constexpr const char *kLabelCaptions[4] = {kHeading, "Достъпни", "Преминати", "Оставащи"};
+struct Texts
+{
+    const char *code; // the language's tag, as --language and a page's lang take it
+    const char *name; // its name in English, for --help and errors
+    Lands lands;      // also the letters on the map, map-CODE.bmp
 
-// The problem statement shown at the bottom of the window.
-inline constexpr char kStatement[] =
-    "Счита се, че използваните от Ойлер принципи в задачата за седемте моста на Кьонигсберг стават основа за възникване теорията на графите.\n"
-    "Част от изводите на Ойлер са:\n"
-    "ако всички върхове на графа са четни (с четен брой ребра), то може с едно вдигане на молива от листа, да се начертае граф, започвайки от произволен връх и завършвайки в същия връх;\n"
-    "за цялостно преминаване броят на нечетните върхове на графа трябва винаги да е четен;\n"
-    "граф с повече от два нечетни върха е невъзможно да се начертае с едно вдигане на молива. \n"
-    "Да се реализира проект, представящ вътрешнопредметни връзки в Информатика.\n"
-    "Тема на проекта: Kelvani.\n"
-    "В проекта да се постави изображение на седемте моста на Кьонигсберг. Всеки от мостовете да има уникален номер и да свързва две полета с уникално означение.\n"
-    "Броят на полетата е 4, на мостовете 7.\n"
-    "В група списъчни полета се извежда информация за:\n"
-    "възможен мост за преминаване;\n"
-    "мост, който вече е преминат;\n"
-    "останалите, отдалечени мостове.\n"
-    "При събитие On-Click върху ред от първото поле съответният мост се прехвърля в съседното списъчно поле и не участва до края.\n"
-    "В самото начало потребителя има възможност да избере произволен мост и свързаните с него полетата. На всеки следващ ход са достъпни само възможните необиколени мостове за конкретното място.\n";
+    const char *caption;                    // the window's title: a web address, a blank, "Kelvani"
+    const char *heading;                    // Label1(0)
+    const char *available, *crossed, *remaining; // the lists' captions, which also name them
+    const char *clear;                      // Command1
+    const char *statement;                  // Text1(0), the problem statement
+    const char *secondText;                 // Text1(1), which the window keeps hidden
 
-// The second text, which the window keeps hidden.
-inline constexpr char kSecondText[] =
-    "Неприятното в това да си първият, направил нещо по \n"
-    "правилния начин, е, че никой не оценява колко трудно е \n"
-    "било. \n";
+    // What a screen reader says for the statement and the map; the lists
+    // take their names from their captions.
+    const char *statementName, *mapName, *mapDescription;
 
-// What a screen reader says for the statement and the map; the lists take
-// their names from the captions above them.
-inline constexpr char kStatementName[] = "Условие на задачата";
-inline constexpr char kMapName[] = "Карта на мостовете";
-inline constexpr char kMapDescription[] =
-    "Четири земи: А е северният бряг, Б е западният остров, В е източният остров, Г е южният бряг. "
-    "Мостове 1 и 4 свързват А и Б; мостове 2 и 3 свързват Б и Г; мост 5 свързва А и В; "
-    "мост 6 свързва В и Г; мост 7 свързва Б и В.";
+    // The help that F1 opens: its title, the name of the button that closes
+    // it (where it has one), and its text in Markdown, %1 standing for the
+    // version. Each paragraph and list item is one line, so that a host
+    // wraps it to its window's width.
+    const char *helpTitle, *helpClose, *help;
+};
+
+// An entry as a language shows it: the walk's entry ("5 АВ") with its land
+// letters written as lands has them ("5 AC"). The walk itself keeps its own.
+inline std::string ShownEntry(std::string_view entry, const Lands &lands)
+{
+    std::string shown;
+    for (int position = 1;; ++position) {
+        const std::string_view character = walk::CharacterAt(entry, position);
+        if (character.empty())
+            return shown;
+        const auto land = std::find(walk::kLands.begin(), walk::kLands.end(), character);
+        shown += land == walk::kLands.end() ? character : lands[land - walk::kLands.begin()];
+    }
+}
 
 } // namespace content

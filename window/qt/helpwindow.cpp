@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Kelvani developers
 #include "helpwindow.h"
 
-#include "content/help.h"
 #include "mainwindow.h"
 
 #include <QDialog>
@@ -10,19 +9,19 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-QDialog *CreateHelpWindow(QWidget *parent)
+QDialog *CreateHelpWindow(QWidget *parent, const content::Texts &texts)
 {
     auto *help = new QDialog(parent);
     help->setObjectName(QStringLiteral("Help"));
-    help->setWindowTitle(content::kHelpTitle);
+    help->setWindowTitle(QString::fromUtf8(texts.helpTitle));
     help->setPalette(MainWindow::FixedPalette()); // windows do not take their parent's palette
     help->resize(560, 520);
 
     auto *text = new QTextBrowser(help);
-    text->setAccessibleName(content::kHelpTitle);
+    text->setAccessibleName(QString::fromUtf8(texts.helpTitle));
     // A caret to read with, as a screen reader's users expect; Ctrl+End works.
     text->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
-    text->setMarkdown(QString::fromUtf8(content::kHelp).arg(QStringLiteral(KELVANI_VERSION)));
+    text->setMarkdown(QString::fromUtf8(texts.help).arg(QStringLiteral(KELVANI_VERSION)));
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, help);
     QObject::connect(buttons, &QDialogButtonBox::rejected, help, &QDialog::reject);

@@ -5,9 +5,12 @@
 // and why no walk crosses all seven bridges.
 #pragma once
 
+#include "content/texts.h"
+
 class QDialog;
 class QWidget;
 
-// A window of its own beside the main window; Escape or its Close button
-// closes it. It reads nothing of the walk and changes nothing in it.
-QDialog *CreateHelpWindow(QWidget *parent);
+// A window of its own beside the main window, in the window's language;
+// Escape or its Close button closes it. It reads nothing of the walk and
+// changes nothing in it.
+QDialog *CreateHelpWindow(QWidget *parent, const content::Texts &texts);

@@ -9,14 +9,14 @@ int main(int argc, char *argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("Kelvani"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KELVANI_VERSION));
-    bool styleChosen = false;
-    if (const auto status = ParseCommandLine(argc, argv, styleChosen))
-        return *status;
+    const CommandLine command = ParseCommandLine(argc, argv);
+    if (command.status)
+        return *command.status;
 
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Kelvani"));
-    MainWindow::PrepareApplication(styleChosen);
-    MainWindow window;
+    MainWindow::PrepareApplication(*command.texts, command.styleChosen);
+    MainWindow window(*command.texts);
     window.show();
     return app.exec();
 }

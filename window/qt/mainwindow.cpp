@@ -145,12 +145,16 @@ protected:
     }
 };
 
-// The bridge map in a 2-pixel sunken frame. The picture is read when it is
-// first painted, in the resolution the screen asks for.
+// The bridge map of a language in a 2-pixel sunken frame. The picture is
+// read when it is first painted, in the resolution the screen asks for.
 class MapBox : public QFrame
 {
 public:
-    explicit MapBox(QWidget *parent) : QFrame(parent) { setFrameStyle(QFrame::Panel | QFrame::Sunken); setLineWidth(2); }
+    MapBox(QWidget *parent, const char *language) : QFrame(parent), name_(QStringLiteral(":/map-%1").arg(QLatin1String(language)))
+    {
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setLineWidth(2);
+    }
 
 protected:
     void paintEvent(QPaintEvent *event) override
@@ -158,13 +162,14 @@ protected:
         QFrame::paintEvent(event);
         const int ratio = devicePixelRatioF() > 1 ? 2 : 1;
         if (map_.isNull() || map_.devicePixelRatio() != ratio) {
-            map_ = QPixmap::fromImage(ReadImage(ratio == 2 ? QStringLiteral(":/map@2x.bmp") : QStringLiteral(":/map.bmp"), "BMP"));
+            map_ = QPixmap::fromImage(ReadImage(name_ + (ratio == 2 ? QStringLiteral("@2x.bmp") : QStringLiteral(".bmp")), "BMP"));
             map_.setDevicePixelRatio(ratio);
         }
         QPainter(this).drawPixmap(contentsRect().topLeft(), map_);
     }
 
 private:
+    QString name_;
     QPixmap map_;
 };
 
@@ -187,13 +192,13 @@ QFont MainWindow::ControlFont()
     return font;
 }
 
-void MainWindow::PrepareApplication(bool keepStyle)
+void MainWindow::PrepareApplication(const content::Texts &texts, bool keepStyle)
 {
     if (!keepStyle)
         QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setFont(ControlFont());
     auto *translator = new QTranslator(qApp);
-    if (translator->load(QStringLiteral("qtbase_bg"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (translator->load(QStringLiteral("qtbase_%1").arg(QLatin1String(texts.code)), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
     else
         delete translator; // Qt's own strings then stay in English
@@ -214,9 +219,10 @@ QPalette MainWindow::FixedPalette()
     return palette;
 }
 
-MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
+MainWindow::MainWindow(const content::Texts &texts, QWidget *parent)
+    : QWidget(parent), texts_(texts), window_(*this, texts.lands)
 {
-    setWindowTitle(content::kCaption);
+    setWindowTitle(QString::fromUtf8(texts.caption));
     setWindowIcon(QIcon(QPixmap::fromImage(ReadImage(QStringLiteral(":/kelvani-32.png"), "PNG"))));
     setFixedSize(form::Pixels(form::kWidth, 96), form::Pixels(form::kHeight, 96));
     QPalette colours = FixedPalette();
@@ -231,8 +237,10 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
 
     // Built from the window's definition, in its order, which is also the
     // order in which Tab visits the controls that take the focus.
+    QString caption; // the last label's, which names the list after it
     for (const form::Control &control : form::kControls) {
-        const QString text = control.text ? QString::fromUtf8(control.text) : QString();
+        const char *utf8 = form::Text(control, texts);
+        const QString text = utf8 ? QString::fromUtf8(utf8) : QString();
         QWidget *widget = nullptr;
         switch (control.kind) {
         case form::Kind::TextBox: {
@@ -246,6 +254,7 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
             break;
         }
         case form::Kind::Label: {
+            caption = text;
             auto *label = new QLabel(text, this);
             label->setAlignment(Qt::AlignCenter);
             widget = Label1[control.index] = label;
@@ -254,15 +263,15 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
         case form::Kind::ListBox: {
             auto *list = new ListBox(this, window_, control.index);
             list->setUniformItemSizes(true); // every entry is one line of four characters
-            if (control.index != walk::kCatalogue)
-                list->setAccessibleName(content::kLabelCaptions[control.index + 1]);
+            if (control.shown) // named by its caption, the label just before it
+                list->setAccessibleName(caption);
             widget = List1[control.index] = list;
             break;
         }
         case form::Kind::PictureBox:
-            widget = Picture1 = new MapBox(this);
-            Picture1->setAccessibleName(content::kMapName);
-            Picture1->setAccessibleDescription(content::kMapDescription);
+            widget = Picture1 = new MapBox(this, texts.code);
+            Picture1->setAccessibleName(QString::fromUtf8(texts.mapName));
+            Picture1->setAccessibleDescription(QString::fromUtf8(texts.mapDescription));
             break;
         case form::Kind::CommandButton:
             widget = Command1 = new ColourButton(text, this);
@@ -285,7 +294,7 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent)
 
     new QShortcut(QKeySequence::HelpContents, this, this, &MainWindow::ShowHelp);
 
-    Text1[0]->setAccessibleName(content::kStatementName);
+    Text1[0]->setAccessibleName(QString::fromUtf8(texts.statementName));
     Text1[0]->setFocus();
 
     window_.Load(); // the walk starts fresh before the first show
@@ -321,7 +330,7 @@ void MainWindow::SelectEntry(int index, int row)
 void MainWindow::ShowHelp()
 {
     if (!help_) // built on first use, so that start-up pays nothing for it
-        help_ = CreateHelpWindow(this);
+        help_ = CreateHelpWindow(this, texts_);
     help_->show();
     help_->raise();
     help_->activateWindow();

@@ -2,9 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Kelvani developers
 
 // The one window: the map, the three lists of the walk, the Clear button and
-// the problem statement, at fixed places. F1 opens a help window beside it.
+// the problem statement, at fixed places, in one language. F1 opens a help
+// window beside it.
 #pragma once
 
+#include "content/texts.h"
 #include "formwindow.h"
 
 #include <QWidget>
@@ -22,16 +24,17 @@ class MainWindow : public QWidget, private form::View
     Q_OBJECT
 
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    // The window with the texts of a language (content/languages.h).
+    explicit MainWindow(const content::Texts &texts, QWidget *parent = nullptr);
 
     // What the application sets before it creates the window: the Fusion
     // style, which paints every control in the colours the window gives it
     // (unless the user chose a style of their own); the window's font as the
     // default, which spares loading another font for what the text boxes
-    // build before the window's font reaches them; and Qt's Bulgarian
-    // translations, for the strings Qt draws itself (context menus, the
-    // help window's button).
-    static void PrepareApplication(bool keepStyle = false);
+    // build before the window's font reaches them; and Qt's translations
+    // into the window's language, for the strings Qt draws itself (context
+    // menus, the help window's button), where Qt has them.
+    static void PrepareApplication(const content::Texts &texts, bool keepStyle = false);
 
     // A palette with every role set, the light one of the style: the window
     // and the help look the same under any desktop theme, dark ones too.
@@ -58,6 +61,7 @@ private:
     void SelectEntry(int index, int row) override;
     void ShowHelp();
 
-    form::Window window_{*this};
+    const content::Texts &texts_;
+    form::Window window_;
     QDialog *help_ = nullptr;
 };

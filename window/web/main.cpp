@@ -5,7 +5,9 @@
 // built it from form.h and from what the window's Load shows; page.js hands
 // the user's presses, taps, keys and typed characters to the On...
 // functions here, which pass them on to the window, and shows the lists the
-// window gives back.
+// window gives back. Each page is one language, KELVANI_LANGUAGE: of its
+// texts, the program needs only how it writes the lands.
+#include "content/languages.h"
 #include "formwindow.h"
 #include "page.h"
 
@@ -60,8 +62,10 @@ public:
     bool loaded = false;
 };
 
+constexpr content::Lands kLands = content::FindLanguage(KELVANI_LANGUAGE)->lands;
+
 PageView view;
-form::Window window(view);
+form::Window window(view, kLands);
 
 } // namespace
 

@@ -2,20 +2,20 @@
 # SPDX-License-Identifier: MIT
 # SPDX-FileCopyrightText: 2026 The Kelvani developers
 #
-# Puts kelvani.html together from its template: the window and its help as
-# makewindow builds them from their definition (run by Node.js), the
+# Puts a page together from its template, in one language: the window and
+# its help as makewindow builds them from their definition (run by Node.js), the
 # styles, the script that fits the window to a small screen, the program
 # (emscripten's script, with the WebAssembly inside), the map and the icon
 # as data, and the help's text, turned from Markdown into HTML by cmark. The program starts after the
 # first paint, which shows the whole window already. The policy in the page
 # allows exactly these scripts and these styles, by their hashes.
-# Usage: make_page.py TEMPLATE STYLE FIT SCRIPT NODE MAKEWINDOW MAP MAP_2X ICON CMARK OUT
+# Usage: make_page.py LANGUAGE TEMPLATE STYLE FIT SCRIPT NODE MAKEWINDOW MAP MAP_2X ICON CMARK OUT
 import base64
 import hashlib
 import subprocess
 import sys
 
-(template, style, fit, script, node, makewindow, map_1x, map_2x, icon, cmark, out) = sys.argv[1:]
+(language, template, style, fit, script, node, makewindow, map_1x, map_2x, icon, cmark, out) = sys.argv[1:]
 
 
 def read(path, mode='r'):
@@ -32,7 +32,7 @@ def digest(text):
 
 
 def window(part):
-    return subprocess.run([node, makewindow, part], capture_output=True, text=True, check=True).stdout
+    return subprocess.run([node, makewindow, part, language], capture_output=True, text=True, check=True).stdout
 
 
 help_html = subprocess.run([cmark, '--to', 'html'], input=window('help'), capture_output=True, text=True,
@@ -46,7 +46,7 @@ for text in (fit_text, script_text):
         sys.exit('make_page.py: a script would end its own element')
 page = read(template)
 for key, value in (('@SCRIPT_HASHES@', digest(fit_text) + ' ' + digest(script_text)),
-                   ('@STYLE_HASH@', digest(style_text)), ('@TITLE@', window('title')),
+                   ('@STYLE_HASH@', digest(style_text)), ('@LANGUAGE@', language), ('@TITLE@', window('title')),
                    ('@ICON@', data(icon)), ('@WINDOW@', window('html')),
                    ('@MAP@', data(map_1x)), ('@MAP_2X@', data(map_2x)),
                    ('@HELP@', help_html.strip()), ('@STYLE@', style_text), ('@FIT@', fit_text),

@@ -4,18 +4,19 @@
 // Builds the window's part of the page from its definition, at build time
 // (run by Node.js), so that the browser shows the whole window, lists and
 // all, as it reads the page, before any program runs:
-//   makewindow html   the window with the controls' elements, in the order
-//                     of form.h, which is the page's tab order, and the
-//                     walk's lists as the window's Load leaves them; then
-//                     the help's dialog
-//   makewindow css    each control's place, size and colour
-//   makewindow title  the page's title, the window's caption
-//   makewindow help   the help's text, in Markdown
-//   makewindow json   the window's definition and content, for the tests to
-//                     hold the page to
+//   makewindow html CODE   the window with the controls' elements, in the
+//                          order of form.h, which is the page's tab order,
+//                          and the walk's lists as the window's Load leaves
+//                          them; then the help's dialog
+//   makewindow css         each control's place, size and colour
+//   makewindow title CODE  the page's title, the window's caption
+//   makewindow help CODE   the help's text, in Markdown
+//   makewindow json CODE   the window's definition and content, for the
+//                          tests to hold the page to
+// CODE is the page's language (content/languages.h).
 // The map's pictures stand as @MAP@ and @MAP_2X@, the help's text turned
 // into HTML as @HELP@, for make_page.py to fill.
-#include "content/help.h"
+#include "content/languages.h"
 #include "entry.h"
 #include "form.h"
 #include "formwindow.h"
@@ -60,7 +61,7 @@ std::string Px(int pixels) { return std::to_string(pixels) + "px"; }
 // The lists as the window's Load shows them, which is how the page starts.
 struct Loaded : form::View
 {
-    Loaded() { form::Window(*this).Load(); }
+    explicit Loaded(const content::Texts &texts) { form::Window(*this, texts.lands).Load(); }
     void FillList(int index, const std::vector<std::string> &entries, bool) override { lists[index] = entries; }
     void SelectEntry(int, int) override {}
 
@@ -79,19 +80,20 @@ std::string Options(const std::string &list, const std::vector<std::string> &ent
     return html;
 }
 
-std::string Html()
+std::string Html(const content::Texts &texts)
 {
-    const Loaded loaded;
+    const Loaded loaded(texts);
     std::string html = "<main id=\"window\" data-width=\"" + std::to_string(form::Pixels(form::kWidth, 96)) + "\">\n";
     const form::Control *caption = nullptr; // the caption just before a list names it
     for (const form::Control &control : form::kControls) {
         const std::string id = Id(control);
         const std::string hidden = control.shown ? "" : " hidden";
-        const std::string text = Escaped(control.text ? control.text : "");
+        const char *utf8 = form::Text(control, texts);
+        const std::string text = Escaped(utf8 ? utf8 : "");
         switch (control.kind) {
         case form::Kind::TextBox:
             html += "<textarea id=\"" + id + "\" class=\"TextBox\" readonly" + hidden +
-                    (control.index == 0 ? " aria-label=\"" + Escaped(content::kStatementName) + "\"" : "") + ">" +
+                    (control.index == 0 ? " aria-label=\"" + Escaped(texts.statementName) + "\"" : "") + ">" +
                     text + "</textarea>\n";
             break;
         case form::Kind::Label:
@@ -116,9 +118,9 @@ std::string Html()
                     "><picture><source media=\"(min-resolution: 1.5dppx)\" srcset=\"data:image/png;base64,@MAP_2X@ "
                     "2x\"><img src=\"data:image/png;base64,@MAP@\" width=\"" +
                     std::to_string(place.width - 4) + "\" height=\"" + std::to_string(place.height - 4) +
-                    "\" decoding=\"sync\" alt=\"" + Escaped(content::kMapName) +
+                    "\" decoding=\"sync\" alt=\"" + Escaped(texts.mapName) +
                     "\" aria-describedby=\"map-description\"></picture><p id=\"map-description\" hidden>" +
-                    Escaped(content::kMapDescription) + "</p></div>\n";
+                    Escaped(texts.mapDescription) + "</p></div>\n";
             break;
         }
         case form::Kind::CommandButton:
@@ -130,14 +132,14 @@ std::string Html()
     html += "</main>\n";
     // The help, opened by F1: a modal dialog with a button that closes it.
     return html + "<dialog id=\"help\" aria-labelledby=\"help-title\">\n<form method=\"dialog\"><button aria-label=\"" +
-           Escaped(content::kHelpClose) + "\">×</button></form>\n<h1 id=\"help-title\">" +
-           Escaped(content::kHelpTitle) + "</h1>\n@HELP@\n</dialog>\n";
+           Escaped(texts.helpClose) + "\">×</button></form>\n<h1 id=\"help-title\">" +
+           Escaped(texts.helpTitle) + "</h1>\n@HELP@\n</dialog>\n";
 }
 
 // The help's Markdown with the version in it.
-std::string Help()
+std::string Help(const content::Texts &texts)
 {
-    std::string help = content::kHelp;
+    std::string help = texts.help;
     return help.replace(help.find("%1"), 2, KELVANI_VERSION);
 }
 
@@ -169,18 +171,18 @@ std::string Quoted(std::string_view text)
     return quoted + '"';
 }
 
-std::string Json()
+std::string Json(const content::Texts &texts)
 {
     const char *kinds[] = {"TextBox", "Label", "ListBox", "PictureBox", "CommandButton"};
     std::string json = "{\"width\": " + std::to_string(form::Pixels(form::kWidth, 96)) +
                        ", \"height\": " + std::to_string(form::Pixels(form::kHeight, 96)) +
-                       ", \"colour\": " + Quoted(Colour(form::kWindowColour)) + ", \"caption\": " + Quoted(content::kCaption) +
-                       ", \"statementName\": " + Quoted(content::kStatementName) +
-                       ", \"mapName\": " + Quoted(content::kMapName) +
-                       ", \"mapDescription\": " + Quoted(content::kMapDescription) +
-                       ", \"helpTitle\": " + Quoted(content::kHelpTitle) + ", \"catalogue\": [";
+                       ", \"colour\": " + Quoted(Colour(form::kWindowColour)) + ", \"language\": " + Quoted(texts.code) + ", \"caption\": " + Quoted(texts.caption) +
+                       ", \"statementName\": " + Quoted(texts.statementName) +
+                       ", \"mapName\": " + Quoted(texts.mapName) +
+                       ", \"mapDescription\": " + Quoted(texts.mapDescription) +
+                       ", \"helpTitle\": " + Quoted(texts.helpTitle) + ", \"catalogue\": [";
     for (std::size_t i = 0; i < walk::kCatalogueEntries.size(); ++i)
-        json += (i ? ", " : "") + Quoted(walk::kCatalogueEntries[i]);
+        json += (i ? ", " : "") + Quoted(content::ShownEntry(walk::kCatalogueEntries[i], texts.lands));
     json += "], \"controls\": [";
     for (std::size_t i = 0; i < form::kControls.size(); ++i) {
         const form::Control &c = form::kControls[i];
@@ -190,7 +192,7 @@ std::string Json()
                 ", " + std::to_string(r.top) + ", " + std::to_string(r.width) + ", " + std::to_string(r.height) +
                 "], \"shown\": " + (c.shown ? "true" : "false") +
                 ", \"colour\": " + (c.background ? Quoted(Colour(*c.background)) : "null") +
-                ", \"text\": " + (c.text ? Quoted(c.text) : "null") + "}";
+                ", \"text\": " + (c.text ? Quoted(form::Text(c, texts)) : "null") + "}";
     }
     return json + "]}\n";
 }
@@ -200,16 +202,19 @@ std::string Json()
 int main(int argc, char *argv[])
 {
     const std::string_view what = argc > 1 ? argv[1] : "";
-    if (what == "html")
-        std::fputs(Html().c_str(), stdout);
-    else if (what == "css")
+    const content::Texts *texts = content::FindLanguage(argc > 2 ? argv[2] : "");
+    if (what == "css")
         std::fputs(Css().c_str(), stdout);
+    else if (!texts)
+        return 2;
+    else if (what == "html")
+        std::fputs(Html(*texts).c_str(), stdout);
     else if (what == "title")
-        std::fputs(Escaped(content::kCaption).c_str(), stdout);
+        std::fputs(Escaped(texts->caption).c_str(), stdout);
     else if (what == "help")
-        std::fputs(Help().c_str(), stdout);
+        std::fputs(Help(*texts).c_str(), stdout);
     else if (what == "json")
-        std::fputs(Json().c_str(), stdout);
+        std::fputs(Json(*texts).c_str(), stdout);
     else
         return 2;
     return 0;

@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Kelvani developers
 #include "helpwindow.h"
 
-#include "content/help.h"
 #include "platform.h"
 
 #include <commctrl.h>
@@ -15,9 +14,9 @@ constexpr int kText = 1; // the id of the window's one control, the text
 
 // The help as plain text: the Markdown without its heading and emphasis
 // marks, and with the version in place.
-std::wstring PlainHelp()
+std::wstring PlainHelp(const char *markdown)
 {
-    std::string help = content::kHelp;
+    std::string help = markdown;
     if (const std::size_t at = help.find("%1"); at != std::string::npos)
         help.replace(at, 2, KELVANI_VERSION);
     std::string plain;
@@ -51,14 +50,16 @@ void Place(HWND help, UINT dpi)
 LRESULT CALLBACK HelpProc(HWND help, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_CREATE:
+    case WM_CREATE: {
         // A read-only edit rather than static text, so that screen readers
         // and the keyboard can move through it.
-        CreateWindowExW(0, WC_EDITW, PlainHelp().c_str(),
+        const auto *create = reinterpret_cast<CREATESTRUCTW *>(lParam);
+        CreateWindowExW(0, WC_EDITW, PlainHelp(static_cast<const char *>(create->lpCreateParams)).c_str(),
                         WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY, 0, 0, 0, 0, help,
-                        reinterpret_cast<HMENU>(kText), reinterpret_cast<CREATESTRUCTW *>(lParam)->hInstance, nullptr);
+                        reinterpret_cast<HMENU>(kText), create->hInstance, nullptr);
         Place(help, WindowDpi(help));
         return 0;
+    }
     case WM_DPICHANGED: {
         const RECT *suggested = reinterpret_cast<const RECT *>(lParam);
         SetWindowPos(help, nullptr, suggested->left, suggested->top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -103,8 +104,8 @@ bool RegisterHelpWindow(HINSTANCE instance)
     return RegisterClassExW(&help);
 }
 
-HWND CreateHelpWindow(HINSTANCE instance, HWND owner)
+HWND CreateHelpWindow(HINSTANCE instance, HWND owner, const content::Texts &texts)
 {
-    return CreateWindowExW(0, kHelpClass, Wide(content::kHelpTitle).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                           0, 0, owner, nullptr, instance, nullptr);
+    return CreateWindowExW(0, kHelpClass, Wide(texts.helpTitle).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
+                           owner, nullptr, instance, const_cast<char *>(texts.help));
 }

@@ -5,12 +5,14 @@
 // and why no walk crosses all seven bridges.
 #pragma once
 
+#include "content/texts.h"
+
 #include <windows.h>
 
 // Registers the help window's class; false when Windows refused.
 bool RegisterHelpWindow(HINSTANCE instance);
 
-// A window of its own beside the main window (its owner), hidden until
-// shown; Escape (handled by the main window) or its close box hides it. It
-// reads nothing of the walk and changes nothing in it.
-HWND CreateHelpWindow(HINSTANCE instance, HWND owner);
+// A window of its own beside the main window (its owner), in the window's
+// language, hidden until shown; Escape (handled by the main window) or its
+// close box hides it. It reads nothing of the walk and changes nothing in it.
+HWND CreateHelpWindow(HINSTANCE instance, HWND owner, const content::Texts &texts);

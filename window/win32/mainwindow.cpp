@@ -48,7 +48,7 @@ bool MainWindow::Create(HINSTANCE instance, int show)
     if (!RegisterClassExW(&window) || !RegisterClassExW(&map) || !RegisterHelpWindow(instance))
         return false;
 
-    if (!CreateWindowExW(0, kWindowClass, Wide(content::kCaption).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+    if (!CreateWindowExW(0, kWindowClass, Wide(texts_.caption).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                          CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this))
         return false;
     ShowWindow(hwnd_, show);
@@ -90,8 +90,8 @@ void MainWindow::CreateControls()
             break;
         }
         // The map's text is never shown; screen readers read it as its name.
-        const std::wstring text = Wide(control.text ? control.text
-                                       : control.kind == form::Kind::PictureBox ? content::kMapName : "");
+        const char *utf8 = form::Text(control, texts_);
+        const std::wstring text = Wide(utf8 ? utf8 : control.kind == form::Kind::PictureBox ? texts_.mapName : "");
         const HWND child = CreateWindowExW(exStyle, windowClass, text.c_str(), style, 0, 0, 0, 0, hwnd_,
                                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(form::ControlId(i))),
                                            instance_, nullptr);
@@ -132,8 +132,8 @@ void MainWindow::Place(UINT dpi)
     font_ = font;
     if (map_)
         DeleteObject(map_);
-    map_ = static_cast<HBITMAP>(LoadImageW(instance_, MAKEINTRESOURCEW(MapScale(dpi) == 2 ? KELVANI_MAP_2X : KELVANI_MAP),
-                                           IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    map_ = static_cast<HBITMAP>(LoadImageW(instance_, MapResource(texts_, MapScale(dpi)).c_str(), IMAGE_BITMAP, 0, 0,
+                                           LR_CREATEDIBSECTION));
     RECT frame{0, 0, form::Pixels(form::kWidth, static_cast<int>(dpi)), form::Pixels(form::kHeight, static_cast<int>(dpi))};
     AdjustFrame(frame, kStyle, dpi);
     SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
@@ -225,7 +225,7 @@ void MainWindow::DrawButton(const DRAWITEMSTRUCT &item) const
     const HGDIOBJ before = SelectObject(item.hDC, font_);
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, RGB(0, 0, 0));
-    const std::wstring caption = Wide(form::kControls[i].text);
+    const std::wstring caption = Wide(form::Text(form::kControls[i], texts_));
     DrawTextW(item.hDC, caption.c_str(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(item.hDC, before);
     if (item.itemState & ODS_FOCUS) {
@@ -390,7 +390,7 @@ bool MainWindow::HandleKey(const MSG &message)
 void MainWindow::ShowHelp()
 {
     if (!help_) // made on first use, so that start-up pays nothing for it
-        help_ = CreateHelpWindow(instance_, hwnd_);
+        help_ = CreateHelpWindow(instance_, hwnd_, texts_);
     ShowWindow(help_, SW_SHOW);
     SetForegroundWindow(help_);
 }

@@ -3,7 +3,8 @@
 
 // The one window on Windows: the map, the three lists of the walk, the Clear
 // button and the problem statement, in the platform's standard controls at
-// the places that form.h gives. F1 opens a help window beside it.
+// the places that form.h gives, in one language. F1 opens a help window
+// beside it.
 #pragma once
 
 #include "form.h"
@@ -16,6 +17,9 @@
 class MainWindow : private form::View
 {
 public:
+    // The window with the texts of a language (content/languages.h).
+    explicit MainWindow(const content::Texts &texts) : texts_(texts), window_(*this, texts.lands) {}
+
     // Creates the window, which starts the walk afresh before it first
     // shows, and shows it; false when Windows refused.
     bool Create(HINSTANCE instance, int show);
@@ -64,5 +68,6 @@ private:
     HWND focus_ = nullptr; // the control the focus returns to when the window is active again
     HWND help_ = nullptr;  // the help window, once F1 has opened it
 
-    form::Window window_{*this};
+    const content::Texts &texts_;
+    form::Window window_;
 };

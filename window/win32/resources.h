@@ -2,9 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Kelvani developers
 
 // The numbers of kelvani.exe's resources, shared by its resource script and
-// its code.
+// its code. Each language's bridge map goes by name: MAP_BG (220 x 173) and
+// MAP_BG_2X (the same at twice the density, 440 x 346), MAP_EN, ...
 #pragma once
 
 #define KELVANI_ICON 1      // the window's and the program file's icon
-#define KELVANI_MAP 101     // the bridge map, 220 x 173
-#define KELVANI_MAP_2X 102  // the same at twice the density, 440 x 346

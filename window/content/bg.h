@@ -1,19 +1,53 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kelvani developers
 
-// The help window's text, in UTF-8 Markdown; %1 stands for the version. Qt
-// shows it formatted; the Win32 help shows it as plain text, without the
-// heading and emphasis marks. Each paragraph and list item is one line, so
-// that either wraps it to the window's width.
+// Kelvani's own texts, in Bulgarian: the language the window speaks unless
+// the user asks for another.
 #pragma once
+
+#include "texts.h"
 
 namespace content {
 
-inline constexpr char kHelpTitle[] = "Помощ за Kelvani";
-// The name of the button that closes the help, where it has one.
-inline constexpr char kHelpClose[] = "Затвори";
-
-inline constexpr char kHelp[] = R"(## Как се играе
+inline constexpr Texts kBulgarian = {
+    .code = "bg",
+    .name = "Bulgarian",
+    .lands = {"А", "Б", "В", "Г"},
+    .caption = "www.example.org Kelvani",
+    .heading = "Kelvani",
+    .available = "Достъпни",
+    .crossed = "Преминати",
+    .remaining = "Оставащи",
+    .clear = "Чисти",
+    .statement =
+        "Счита се, че използваните от Ойлер принципи в задачата за седемте моста на Кьонигсберг стават основа за възникване теорията на графите.\n"
+        "Част от изводите на Ойлер са:\n"
+        "ако всички върхове на графа са четни (с четен брой ребра), то може с едно вдигане на молива от листа, да се начертае граф, започвайки от произволен връх и завършвайки в същия връх;\n"
+        "за цялостно преминаване броят на нечетните върхове на графа трябва винаги да е четен;\n"
+        "граф с повече от два нечетни върха е невъзможно да се начертае с едно вдигане на молива. \n"
+        "Да се реализира проект, представящ вътрешнопредметни връзки в Информатика.\n"
+        "Тема на проекта: Kelvani.\n"
+        "В проекта да се постави изображение на седемте моста на Кьонигсберг. Всеки от мостовете да има уникален номер и да свързва две полета с уникално означение.\n"
+        "Броят на полетата е 4, на мостовете 7.\n"
+        "В група списъчни полета се извежда информация за:\n"
+        "възможен мост за преминаване;\n"
+        "мост, който вече е преминат;\n"
+        "останалите, отдалечени мостове.\n"
+        "При събитие On-Click върху ред от първото поле съответният мост се прехвърля в съседното списъчно поле и не участва до края.\n"
+        "В самото начало потребителя има възможност да избере произволен мост и свързаните с него полетата. На всеки следващ ход са достъпни само възможните необиколени мостове за конкретното място.\n",
+    .secondText =
+        "Неприятното в това да си първият, направил нещо по \n"
+        "правилния начин, е, че никой не оценява колко трудно е \n"
+        "било. \n",
+    .statementName = "Условие на задачата",
+    .mapName = "Карта на мостовете",
+    .mapDescription =
+        "Четири земи: А е северният бряг, Б е западният остров, В е източният остров, Г е южният бряг. "
+        "Мостове 1 и 4 свързват А и Б; мостове 2 и 3 свързват Б и Г; мост 5 свързва А и В; "
+        "мост 6 свързва В и Г; мост 7 свързва Б и В.",
+    .helpTitle = "Помощ за Kelvani",
+    .helpClose = "Затвори",
+    .help = R"(## Как се играе
 
 Опитайте да минете по всеки от седемте моста точно по веднъж.
 
@@ -47,6 +81,7 @@ inline constexpr char kHelp[] = R"(## Как се играе
 Kelvani, версия %1. Свободен софтуер под лиценза MIT.
 
 © 2026 The Kelvani developers
-)";
+)",
+};
 
 } // namespace content
