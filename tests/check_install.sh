@@ -38,10 +38,11 @@ names=$(LC_ALL=C.UTF-8 man -M "$share/man" -k . | cut -d' ' -f1 | sort | tr '\n'
 [ "$names" = "kelvani kelvani-walk " ] || fail "man -k lists $names"
 
 # The names the desktop files give must be what is installed; the menu
-# starts the window, not the console player.
-exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
-test -x "$root/usr/bin/$exec_name" || fail "Exec=$exec_name is not an installed program"
-[ "$exec_name" = kelvani ] || fail "Exec=$exec_name does not start the window program, kelvani"
+# starts the window, not the console player, and its action the window in
+# English.
+execs=$(grep '^Exec=' "$desktop" | tr '\n' '|')
+[ "$execs" = "Exec=kelvani|Exec=kelvani --language en|" ] || fail "the desktop entry starts $execs"
+test -x "$root/usr/bin/kelvani" || fail "Exec=kelvani is not an installed program"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 for size in 32 48 64 128 256; do
     png=$share/icons/hicolor/${size}x${size}/apps/$icon.png

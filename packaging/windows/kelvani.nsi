@@ -4,8 +4,9 @@
 ; The Windows installer, kelvani-VERSION-setup.exe, built by CMake's
 ; installer target with NSIS. It installs Kelvani for the current user or
 ; for all users, with a Start-menu shortcut, an uninstaller and an entry in
-; the system's list of installed programs; its pages are in Bulgarian on a
-; Bulgarian Windows and in English elsewhere. Silent: /S, with /CurrentUser
+; the system's list of installed programs, and a second shortcut that
+; starts Kelvani in English; its pages are in Bulgarian on a Bulgarian
+; Windows and in English elsewhere. Silent: /S, with /CurrentUser
 ; or /AllUsers. The files and the version come from the command line:
 ;   makensis -DVERSION=... -DKELVANI=... -DKELVANI_WALK=... -DLICENSE=...
 ;            -DREADME=... -DOUTFILE=... kelvani.nsi
@@ -71,6 +72,7 @@ Section
     File "/oname=README.txt" "${README}"
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortcut "$SMPROGRAMS\Kelvani.lnk" "$INSTDIR\kelvani.exe"
+    CreateShortcut "$SMPROGRAMS\Kelvani (English).lnk" "$INSTDIR\kelvani.exe" "--language en"
 
     ; SHCTX: HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE, as the install mode is.
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "Kelvani"
@@ -89,6 +91,7 @@ SectionEnd
 
 Section "Uninstall"
     Delete "$SMPROGRAMS\Kelvani.lnk"
+    Delete "$SMPROGRAMS\Kelvani (English).lnk"
     Delete "$INSTDIR\kelvani.exe"
     Delete "$INSTDIR\kelvani-walk.exe"
     Delete "$INSTDIR\LICENSE.txt"

@@ -4,7 +4,8 @@
 #
 # Builds the Windows Installer package from kelvani.wxs with wixl, then
 # gives it what wixl 0.101 cannot: the code page 1251 and language 1026 of
-# its Bulgarian texts (wixl stores Cyrillic empty), and those texts. wixl
+# its Bulgarian texts (wixl stores Cyrillic empty), those texts, and the
+# short name that the English shortcut's long one needs. wixl
 # reads its files from the current folder only, so they are put in one.
 #
 # The same files and version make the same package, byte for byte: its
@@ -41,7 +42,8 @@ printf '\r\n\r\n1251\t_ForceCodepage\r\n' >_ForceCodepage.idt
 msibuild kelvani.msi -i _ForceCodepage.idt
 msibuild kelvani.msi -s Kelvani "The Kelvani developers" "x64;1026" "{$package}"
 msibuild kelvani.msi -q "UPDATE LaunchCondition SET Description = 'Вече е инсталирана по-нова версия на Kelvani.' WHERE Condition = 'NOT WIX_DOWNGRADE_DETECTED'" \
-    -q "UPDATE Shortcut SET Description = 'Седемте моста на Кьонигсберг' WHERE Shortcut = 'StartMenu'"
+    -q "UPDATE Shortcut SET Description = 'Седемте моста на Кьонигсберг' WHERE Shortcut = 'StartMenu'" \
+    -q "UPDATE Shortcut SET Name = 'KELVANEN|Kelvani (English)' WHERE Shortcut = 'StartMenuEnglish'"
 if [ -n "${SOURCE_DATE_EPOCH:-}" ]; then
     # The summary's times (last printed, created, last saved), which libmsi
     # takes from the clock as it saves: set in place.

@@ -3,8 +3,9 @@
 # SPDX-FileCopyrightText: 2026 The Kelvani developers
 #
 # Installs Kelvani silently, for the current user and then for all users;
-# checks the installed files, the Start-menu shortcut and the entry in the
-# list of installed programs; starts the installed program and closes it;
+# checks the installed files, the Start-menu shortcuts (the second one
+# starting Kelvani in English) and the entry in the list of installed
+# programs; starts the installed program and closes it;
 # then uninstalls silently and checks that all of it is gone. Run inside
 # wine_session.sh.
 # Usage: wine_session.sh check_installer.sh SETUP.EXE VERSION
@@ -28,6 +29,9 @@ for mode in CurrentUser AllUsers; do
         test -f "$folder/$file" || fail "$mode: no $folder/$file"
     done
     test -f "$menu/Kelvani.lnk" || fail "$mode: no Start-menu shortcut in $menu"
+    # A shortcut keeps its arguments in UTF-16: ASCII once the zero bytes go.
+    tr -d '\0' <"$menu/Kelvani (English).lnk" | grep -qa -- '--language en' ||
+        fail "$mode: no Start-menu shortcut to Kelvani in English in $menu"
     [ "$(value $hive DisplayName)" = Kelvani ] || fail "$mode: DisplayName is '$(value $hive DisplayName)'"
     [ "$(value $hive DisplayVersion)" = "$version" ] || fail "$mode: DisplayVersion is '$(value $hive DisplayVersion)'"
     [ -n "$(value $hive Publisher)" ] || fail "$mode: no Publisher"
@@ -47,7 +51,7 @@ for mode in CurrentUser AllUsers; do
         sleep 0.2
     done
     [ ! -e "$folder" ] || fail "$mode: $folder is still there 20 s after uninstalling: $(ls "$folder")"
-    [ ! -e "$menu/Kelvani.lnk" ] || fail "$mode: the Start-menu shortcut is still there"
+    [ ! -e "$menu/Kelvani.lnk" ] && [ ! -e "$menu/Kelvani (English).lnk" ] || fail "$mode: a Start-menu shortcut is still there"
     ! timeout 30 wine reg query "$hive\\$key" >/dev/null 2>&1 || fail "$mode: the uninstall entry is still there"
     echo "$mode: installed, started, closed and uninstalled"
 done

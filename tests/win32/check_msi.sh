@@ -20,8 +20,8 @@ msiexec() { # ACTION PACKAGE: msiexec's exit code, which Wine cuts to 8 bits
     timeout 120 wine msiexec "$1" "$(winepath -w "$2")" /qn || status=$?
     return $status
 }
-shortcut() { ls "$drive"/users/*/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs/Kelvani.lnk \
-                "$drive"/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Kelvani.lnk 2>/dev/null || true; }
+shortcut() { ls "$drive"/users/*/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs/Kelvani*.lnk \
+                "$drive"/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Kelvani*.lnk 2>/dev/null || true; }
 # The entries in the machine's list of installed programs named Kelvani, as
 # "DisplayName|DisplayVersion|Publisher|NoModify" lines.
 entries() {
@@ -49,13 +49,15 @@ msiinfo export "$msi" _ForceCodepage | grep -q '^1251' || fail "the package's co
 msiinfo export "$msi" LaunchCondition | grep -q 'Вече е инсталирана по-нова версия на Kelvani.' ||
     fail "the refusal's text is not there in Bulgarian"
 msiinfo export "$msi" Shortcut | grep -q '^StartMenu	ProgramMenuFolder	Kelvani	Program	\[#kelvani.exe\]		Седемте моста на Кьонигсберг' ||
-    fail "no Start-menu shortcut to kelvani.exe with its Bulgarian description: $(msiinfo export "$msi" Shortcut | tail -n 1)"
+    fail "no Start-menu shortcut to kelvani.exe with its Bulgarian description: $(msiinfo export "$msi" Shortcut | tail -n 2)"
+msiinfo export "$msi" Shortcut | grep -q '^StartMenuEnglish	ProgramMenuFolder	KELVANEN|Kelvani (English)	Program	\[#kelvani.exe\]	--language en	' ||
+    fail "no Start-menu shortcut to kelvani.exe --language en: $(msiinfo export "$msi" Shortcut | tail -n 1)"
 
 msiexec /i "$msi" || fail "the silent install failed with $?"
 for file in kelvani.exe kelvani-walk.exe LICENSE.txt; do
     test -f "$folder/$file" || fail "no $folder/$file"
 done
-[ -n "$(shortcut)" ] || fail "no Start-menu shortcut"
+[ "$(shortcut | sed 's:.*/::' | tr '\n' '|')" = "Kelvani (English).lnk|Kelvani.lnk|" ] || fail "the Start-menu shortcuts are $(shortcut)"
 [ "$(entries)" = "Kelvani|$version|The Kelvani developers|0x1" ] || fail "the list of installed programs has '$(entries)'"
 ! timeout 30 wine reg query 'HKCU\Software\Microsoft\Installer\Products' >/dev/null 2>&1 || fail "registered for the user, not the machine"
 timeout 60 wine "$folder/kelvani.exe" &
