@@ -9,7 +9,8 @@
 #   kelvani-VERSION-setup.exe        the Windows installer
 #   kelvani-VERSION-windows-x64.zip  the Windows programs, to unpack anywhere
 #   kelvani-VERSION-x64.msi          the Windows Installer package
-#   kelvani-VERSION.html             the page
+#   kelvani-VERSION.html             the page, in Bulgarian
+#   kelvani-VERSION-CODE.html        the page in each other language (en)
 #   SHA256SUMS                       for sha256sum -c
 # The same commit gives the same bytes in any folder, at any time, for any
 # user and under any umask, locale and time zone: every time stamp is the
@@ -60,5 +61,8 @@ echo "== the page"
 emcmake cmake -S "$source" -B "$work/web" -G Ninja -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$work/web"
 cp "$work/web/kelvani.html" "dist/$name.html"
+for page in "$work"/web/kelvani-*.html; do
+    cp "$page" "dist/$name-${page##*/kelvani-}"
+done
 
 (cd dist && sha256sum -- kelvani* >SHA256SUMS && cat SHA256SUMS)
