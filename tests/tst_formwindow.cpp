@@ -136,7 +136,7 @@ private slots:
             return QString::fromUtf8(text).count(QRegularExpression(QString::fromLatin1(pattern)));
         };
         for (const char *content::Texts::*text :
-             {&content::Texts::caption, &content::Texts::heading, &content::Texts::available, &content::Texts::crossed,
+             {&content::Texts::summary, &content::Texts::caption, &content::Texts::heading, &content::Texts::available, &content::Texts::crossed,
               &content::Texts::remaining, &content::Texts::clear, &content::Texts::statement, &content::Texts::secondText,
               &content::Texts::statementName, &content::Texts::mapName, &content::Texts::mapDescription,
               &content::Texts::helpTitle, &content::Texts::helpClose, &content::Texts::help}) {

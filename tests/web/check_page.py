@@ -3,7 +3,7 @@
 # SPDX-FileCopyrightText: 2026 The Kelvani developers
 #
 # A page of Kelvani's as a user meets it, in headless Chromium driven by Selenium:
-#   check_page.py PAGE LANGUAGE NODE MAKEWINDOW.JS CONTENT_DIR TEST
+#   check_page.py PAGE LANGUAGE NODE MAKEWINDOW.JS CONTENT_DIR AXE.JS TEST
 # Each test starts a browser of its own, with a new profile and home in a
 # temporary folder, drives the page with real input through the DevTools
 # protocol (mouse, touch, keys) and reads what it shows. What the window must
@@ -29,7 +29,7 @@ from selenium.webdriver.common.keys import Keys
 
 from checks import check, compare, definition, run
 
-page_path, language, node, makewindow, content_dir, test = sys.argv[1:]
+page_path, language, node, makewindow, content_dir, axe_path, test = sys.argv[1:]
 form = definition(node, makewindow, language)
 control = {c['id']: c for c in form['controls']}
 
@@ -463,10 +463,24 @@ def test_help():
         compare(p.js('return window.taken'), True, 'F1 taken from the browser')
 
 
+def axe_violations(p):
+    """What the axe-core engine finds against WCAG 2.2 A and AA and its best
+    practices, as 'rule: the elements' lines."""
+    with open(axe_path, encoding='utf-8') as f:
+        p.js(f.read())
+    found = p.driver.execute_async_script(
+        "axe.run(document, {runOnly: {type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa',"
+        " 'best-practice']}}).then(r => arguments[0](r.violations.map(v => v.id + ': ' +"
+        " v.nodes.map(n => n.target.join(' ')).join(', '))), e => arguments[0](['axe failed: ' + e]))")
+    return found
+
+
 def test_access():
     """What a screen reader is told: roles, names and the map's description;
-    the hidden controls are not there."""
+    the hidden controls are not there; and what the axe-core engine finds,
+    at start and after a crossing: nothing."""
     with browser() as p:
+        compare(axe_violations(p), [], 'what axe-core finds at start')
         nodes = p.cdp('Accessibility.getFullAXTree')['nodes']
 
         def named(role):
@@ -486,6 +500,7 @@ def test_access():
         p.click(0, FRESH[8])
         nodes = p.cdp('Accessibility.getFullAXTree')['nodes']
         compare(named('option')[:3], [FRESH[10], FRESH[13], FRESH[8]], 'the options after a crossing')
+        compare(axe_violations(p), [], 'what axe-core finds after a crossing')
 
 
 def test_language():

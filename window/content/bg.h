@@ -13,6 +13,8 @@ inline constexpr Texts kBulgarian = {
     .code = "bg",
     .name = "Bulgarian",
     .lands = {"А", "Б", "В", "Г"},
+    .summary = "Опитайте да преминете по всеки от седемте моста на Кьонигсберг точно по веднъж: "
+               "учебна програма за задачата, от която е израснала теорията на графите.",
     .caption = "www.example.org Kelvani",
     .heading = "Kelvani",
     .available = "Достъпни",

@@ -14,6 +14,8 @@ inline constexpr Texts kEnglish = {
     .code = "en",
     .name = "English",
     .lands = {"A", "B", "C", "D"},
+    .summary = "Try to cross each of the seven bridges of Königsberg exactly once: "
+               "a teaching program about the puzzle from which graph theory grew.",
     .caption = "www.example.org Kelvani",
     .heading = "Kelvani",
     .available = "Available",

@@ -28,6 +28,7 @@ struct Texts
     const char *name; // its name in English, for --help and errors
     Lands lands;      // also the letters on the map, map-CODE.bmp
 
+    const char *summary;                    // what Kelvani is, in one sentence: a page's description
     const char *caption;                    // the window's title: a web address, a blank, "Kelvani"
     const char *heading;                    // Label1(0)
     const char *available, *crossed, *remaining; // the lists' captions, which also name them

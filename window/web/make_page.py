@@ -46,7 +46,8 @@ for text in (fit_text, script_text):
         sys.exit('make_page.py: a script would end its own element')
 page = read(template)
 for key, value in (('@SCRIPT_HASHES@', digest(fit_text) + ' ' + digest(script_text)),
-                   ('@STYLE_HASH@', digest(style_text)), ('@LANGUAGE@', language), ('@TITLE@', window('title')),
+                   ('@STYLE_HASH@', digest(style_text)), ('@LANGUAGE@', language), ('@TITLE@', window('title').strip()),
+                   ('@DESCRIPTION@', window('description').strip()),
                    ('@ICON@', data(icon)), ('@WINDOW@', window('html')),
                    ('@MAP@', data(map_1x)), ('@MAP_2X@', data(map_2x)),
                    ('@HELP@', help_html.strip()), ('@STYLE@', style_text), ('@FIT@', fit_text),

@@ -10,6 +10,7 @@
 //                          them; then the help's dialog
 //   makewindow css         each control's place, size and colour
 //   makewindow title CODE  the page's title, the window's caption
+//   makewindow description CODE  the page's description, in one sentence
 //   makewindow help CODE   the help's text, in Markdown
 //   makewindow json CODE   the window's definition and content, for the
 //                          tests to hold the page to
@@ -96,10 +97,14 @@ std::string Html(const content::Texts &texts)
                     (control.index == 0 ? " aria-label=\"" + Escaped(texts.statementName) + "\"" : "") + ">" +
                     text + "</textarea>\n";
             break;
-        case form::Kind::Label:
+        case form::Kind::Label: {
+            // The label that shows the heading is the page's heading.
+            const char *element = control.text == &content::Texts::heading ? "h1" : "div";
             caption = &control;
-            html += "<div id=\"" + id + "\" class=\"Label\"" + hidden + ">" + text + "</div>\n";
+            html += "<" + std::string(element) + " id=\"" + id + "\" class=\"Label\"" + hidden + ">" + text + "</" +
+                    element + ">\n";
             break;
+        }
         case form::Kind::ListBox: {
             const std::vector<std::string> &entries = loaded.lists[control.index];
             html += "<div id=\"" + id + "\" class=\"ListBox\" role=\"listbox\"" + hidden +
@@ -211,6 +216,8 @@ int main(int argc, char *argv[])
         std::fputs(Html(*texts).c_str(), stdout);
     else if (what == "title")
         std::fputs(Escaped(texts->caption).c_str(), stdout);
+    else if (what == "description")
+        std::fputs(Escaped(texts->summary).c_str(), stdout);
     else if (what == "help")
         std::fputs(Help(*texts).c_str(), stdout);
     else if (what == "json")
