@@ -1,9 +1,11 @@
 # SPDX-License-Identifier: MIT
 # SPDX-FileCopyrightText: 2026 The Kelvani developers
 #
-# Installs the Debian packages that building, running and testing need,
-# but only those that are missing, so that a second run costs nothing.
-# Sourced by run.sh and test.sh with the package names as arguments.
+# Installs the Debian packages that building, running, testing and
+# releasing need, but only those that are missing, so that a second run
+# costs nothing; and names them, by what needs them. Sourced by run.sh,
+# test.sh, release.sh, scripts/check_release.sh and the benchmarks, which
+# call kelvani_install with the names they need.
 kelvani_install() {
     local missing=()
     for pkg in "$@"; do
@@ -18,29 +20,36 @@ kelvani_install() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# What every build needs.
-KELVANI_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-liberation2)
+# What every build runs; and what the Linux builds need besides.
+KELVANI_TOOL_PACKAGES=(cmake ninja-build)
+KELVANI_BUILD_PACKAGES=("${KELVANI_TOOL_PACKAGES[@]}" g++ qt6-base-dev fonts-liberation2)
 # What the program loads at run time to open its window on an X or Wayland
 # desktop, and Qt's own strings in Bulgarian.
 KELVANI_RUN_PACKAGES=(qt6-qpa-plugins qt6-wayland qt6-translations-l10n)
-# What the tests need beyond a build: checkers of the installed files, the
-# Debian packaging tools, the MinGW resource compiler, and a virtual X
-# session with a D-Bus bus and the accessibility bus, a screen reader's
-# library, strace and tools to click, type and take screenshots.
-KELVANI_TEST_PACKAGES=(qt6-qpa-plugins qt6-translations-l10n file desktop-file-utils appstream
-    build-essential dpkg-dev debhelper lintian man-db binutils-mingw-w64-x86-64
-    xvfb xauth xdotool imagemagick procps dbus-daemon at-spi2-core python3-pyatspi strace)
-# What the Windows build and its tests need: the MinGW cross-compiler, Wine
-# (64-bit: the programs are), Wine's own fonts for the frames it draws, NSIS
-# for the installer, wixl and msibuild (msitools) for the Windows Installer
-# package, and a virtual X server to run it all on.
+# What the tests of the Linux window (the linux tier) need beyond a build:
+# Qt's platform plugins and its Bulgarian strings, and a virtual X session
+# with a D-Bus bus and the accessibility bus, a screen reader's library,
+# strace and tools to click, type and take screenshots.
+KELVANI_LINUX_PACKAGES=(qt6-qpa-plugins qt6-translations-l10n xvfb xauth xdotool imagemagick procps
+    dbus-daemon at-spi2-core python3-pyatspi strace)
+# What the tests of what is installed and packaged (the package tier) need
+# beyond a build, with the Windows packages below: checkers of the installed
+# files, the Debian packaging tools and the package's own build
+# dependencies, and the MinGW resource compiler.
+KELVANI_PACKAGE_PACKAGES=(file desktop-file-utils appstream man-db build-essential dpkg-dev debhelper lintian
+    qt6-translations-l10n binutils-mingw-w64-x86-64)
+# What the Windows build and its tests (the wine tier) need: the MinGW
+# cross-compiler, Wine (64-bit: the programs are), Wine's own fonts for the
+# frames it draws, NSIS for the installer, wixl and msibuild (msitools) for
+# the Windows Installer package, and a virtual X server to run it all on.
 KELVANI_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 wine wine64 fonts-wine nsis wixl msitools xvfb xauth xdotool)
-# What the web build and its tests need: emscripten (and Node.js, which it
-# brings), cmark for the help, Python to put the page together; Chromium
-# with its WebDriver and Selenium to test it, Pillow to compare pictures;
-# WebKitGTK's WebDriver and Firefox ESR (driven through WebDriver BiDi) for
-# the other engines; each test in a session of its own, with a virtual X
-# server and a D-Bus bus.
+# What the web build and its tests (the browser tier) need: emscripten (and
+# Node.js, which it brings), cmark for the help, Python to put the page
+# together; Chromium with its WebDriver and Selenium to test it, Pillow to
+# compare pictures; WebKitGTK's WebDriver and Firefox ESR (driven through
+# WebDriver BiDi) for the other engines; each test in a session of its own,
+# with a virtual X server and a D-Bus bus. (axe-core comes from the npm
+# registry, by npm, which Node.js brings.)
 KELVANI_WEB_PACKAGES=(emscripten cmark python3 chromium chromium-driver python3-selenium python3-pil
     webkit2gtk-driver firefox-esr python3-websockets xvfb xauth dbus-daemon)
 # What ./release.sh needs: the Debian packaging tools and the package's own
