@@ -11,11 +11,16 @@
 #   kelvani-VERSION-x64.msi          the Windows Installer package
 #   kelvani-VERSION.html             the page, in Bulgarian
 #   kelvani-VERSION-CODE.html        the page in each other language (en)
-#   SHA256SUMS                       for sha256sum -c
-# The same commit gives the same bytes in any folder, at any time, for any
-# user and under any umask, locale and time zone: every time stamp is the
-# commit's (SOURCE_DATE_EPOCH). scripts/check_release.sh checks that.
-# Installs what is missing, as ./run.sh and ./test.sh do; runs no tests.
+#   kelvani-VERSION-buildinfo.txt    how they were built: the commit, its time
+#                                    and the Debian packages that built them
+#   SHA256SUMS                       for sha256sum -c, checked before the end
+#   SHA256SUMS.asc                   its signature, with KELVANI_SIGNING_KEY
+#                                    set to the publisher's OpenPGP key
+# The same commit gives the same bytes (the signature aside) in any folder,
+# at any time, for any user and under any umask, locale and time zone: every
+# time stamp is the commit's (SOURCE_DATE_EPOCH). scripts/check_release.sh
+# checks that. Installs what is missing, as ./run.sh and ./test.sh do; runs
+# no tests.
 set -euo pipefail
 cd "$(dirname "$0")"
 if [ -n "$(git status --porcelain)" ]; then
@@ -25,6 +30,7 @@ if [ -n "$(git status --porcelain)" ]; then
 fi
 . scripts/deps.sh
 kelvani_install "${KELVANI_RELEASE_PACKAGES[@]}"
+[ -z "${KELVANI_SIGNING_KEY:-}" ] || kelvani_install gnupg
 
 # Whatever the caller's settings, the builds see the same: the commit's time,
 # UTC (a zip stores local times), one locale, and files readable by all.
@@ -33,10 +39,13 @@ export SOURCE_DATE_EPOCH TZ=UTC LC_ALL=C.UTF-8 LANGUAGE=
 umask 022
 version=$(sed -n 's/^project(Kelvani VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
 name=kelvani-$version
-work=$(mktemp -d)
+# Built inside the work tree, so that what the tree's file system does (the
+# order it lists files in, the folder it is in) reaches every build, and a
+# check that varies it sees whether any download follows it.
+work=$PWD/build-release
 trap 'rm -rf "$work"' EXIT
-rm -rf dist
-mkdir dist
+rm -rf dist "$work"
+mkdir dist "$work"
 
 echo "== $name.tar.gz, and the rest built from it"
 git -c tar.umask=0022 -c core.autocrlf=false archive --format=tar --prefix="$name/" HEAD | gzip -9n >"dist/$name.tar.gz"
@@ -65,4 +74,20 @@ for page in "$work"/web/kelvani-*.html; do
     cp "$page" "dist/$name-${page##*/kelvani-}"
 done
 
-(cd dist && sha256sum -- kelvani* >SHA256SUMS && cat SHA256SUMS)
+echo "== how they were built"
+{
+    echo "Format: 1.0"
+    echo "Source: kelvani"
+    echo "Version: $version"
+    echo "Git-Commit: $(git rev-parse HEAD)"
+    echo "Source-Date-Epoch: $SOURCE_DATE_EPOCH"
+    echo "Build-Architecture: $(dpkg --print-architecture)"
+    echo "Installed-Build-Depends:"
+    /usr/bin/python3 scripts/buildinfo.py "${KELVANI_RELEASE_PACKAGES[@]}"
+} >"dist/$name-buildinfo.txt"
+
+. scripts/sums.sh
+kelvani_write_sums dist
+kelvani_check_sums dist "$version" || { echo "release.sh: the sums do not match the downloads" >&2; exit 1; }
+cat dist/SHA256SUMS
+kelvani_sign_sums dist

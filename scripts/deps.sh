@@ -35,9 +35,10 @@ KELVANI_LINUX_PACKAGES=(qt6-qpa-plugins qt6-translations-l10n xvfb xauth xdotool
 # What the tests of what is installed and packaged (the package tier) need
 # beyond a build, with the Windows packages below: checkers of the installed
 # files, the Debian packaging tools and the package's own build
-# dependencies, and the MinGW resource compiler.
+# dependencies, the MinGW resource compiler, and OpenPGP to sign a
+# release's sums and check the signature.
 KELVANI_PACKAGE_PACKAGES=(file desktop-file-utils appstream man-db build-essential dpkg-dev debhelper lintian
-    qt6-translations-l10n binutils-mingw-w64-x86-64)
+    qt6-translations-l10n binutils-mingw-w64-x86-64 gnupg gpgv)
 # What the Windows build and its tests (the wine tier) need: the MinGW
 # cross-compiler, Wine (64-bit: the programs are), Wine's own fonts for the
 # frames it draws, NSIS for the installer, wixl and msibuild (msitools) for
@@ -55,11 +56,13 @@ KELVANI_WEB_PACKAGES=(emscripten cmark python3 chromium chromium-driver python3-
 # What ./release.sh needs: the Debian packaging tools and the package's own
 # build dependencies, the Windows and web tool chains, Python's olefile to
 # set the Windows Installer package's times, and strip-nondeterminism to
-# take the times out of the zip.
+# take the times out of the zip. These, and what they depend on, are what
+# the release's buildinfo lists. (gnupg, to sign the sums, only when asked.)
 KELVANI_RELEASE_PACKAGES=("${KELVANI_BUILD_PACKAGES[@]}" git build-essential dpkg-dev debhelper qt6-translations-l10n
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 nsis wixl msitools python3 python3-olefile
     emscripten cmark strip-nondeterminism)
 # What scripts/check_release.sh needs beyond that: reprotest, which builds
-# twice with the time (faketime), path, umask, locale and time zone varied,
-# and diffoscope to show a difference.
-KELVANI_REPROTEST_PACKAGES=(reprotest diffoscope-minimal faketime)
+# twice, varying all it can: the time (faketime), the file system's order
+# (disorderfs, through FUSE), the locale (among all of Debian's), the user
+# (through sudo), and more; and diffoscope to show a difference.
+KELVANI_REPROTEST_PACKAGES=(reprotest diffoscope-minimal faketime disorderfs fuse locales-all sudo)
