@@ -38,6 +38,7 @@ git clone -q . "$work/kelvani"
 # search path for the commands it runs, sudo among them, so that the build
 # sees the path varied too. Run by the build user, it is reprotest's own
 # wrappers asking to be that same user, which needs no sudo.
+chmod 755 "$work" # for the build user to find it
 mkdir "$work/bin"
 cat >"$work/bin/sudo" <<'EOF'
 #!/bin/sh
