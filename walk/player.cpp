@@ -57,13 +57,14 @@ std::string_view Trim(std::string_view s)
 std::string Help(const content::Texts &texts)
 {
     const std::string available = texts.available;
+    const std::string example = content::ShownEntry(walk::kCatalogueEntries[8], texts.lands); // "5 АВ"
     return "Usage: kelvani-walk [--language CODE] [-h | --help] [-v | --version]\n"
            "Walk the seven bridges of Königsberg in a terminal.\n"
            "\n"
            "Prints three lines, the lists " + available + " (the bridges that can be crossed\n"
            "from where you stand), " + texts.crossed + " (crossed so far, in order) and " + texts.remaining + "\n"
            "(the rest), each entry a bridge number and the two lands it leads from\n"
-           "and to (\"" + content::ShownEntry(walk::kCatalogueEntries[8], texts.lands) + "\"), then a blank line. Then reads one command a line:\n"
+           "and to (\"" + example + "\"), then a blank line. Then reads one command a line:\n"
            "  k   (a number) cross item k of " + available + ", counting from 0\n"
            "  c   start again\n"
            "  q   quit (so does the end of input)\n"
