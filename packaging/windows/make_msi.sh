@@ -34,7 +34,8 @@ uuid() {
         "$(sed -n 's/.*UpgradeCode="\([^"]*\)".*/\1/p' "$wxs")" "$1"
 }
 product=$(uuid "Kelvani $version")
-package=$(uuid "Kelvani $version $(cat ./* | sha256sum)")
+# The files named, not globbed: a glob's order follows the locale.
+package=$(uuid "Kelvani $version $(cat kelvani.exe kelvani-walk.exe LICENSE.txt kelvani.ico | sha256sum)")
 # wixl says "unimplemented" of parts of the schema this package does not use.
 wixl -a x64 -D Version="$version" -D ProductCode="$product" -o kelvani.msi "$wxs" 2>&1 |
     { grep -v 'unimplemented' >&2 || true; }
