@@ -57,7 +57,8 @@ std::string_view Trim(std::string_view s)
 std::string Help(const content::Texts &texts)
 {
     const std::string available = texts.available;
-    const std::string example = content::ShownEntry(walk::kCatalogueEntries[8], texts.lands); // "5 АВ"
+    // The worked example's first crossing, bridge 5 from the north bank to the eastern island.
+    const std::string example = content::ShownEntry(walk::kCatalogueEntries[8], texts.lands);
     return "Usage: kelvani-walk [--language CODE] [-h | --help] [-v | --version]\n"
            "Walk the seven bridges of Königsberg in a terminal.\n"
            "\n"
