@@ -83,7 +83,7 @@ if windows=$(labels wine package); then
     echo "== build-windows (MinGW, tested under Wine)"
     cmake -S . -B build-windows -G Ninja --no-warn-unused-cli -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
         -DCMAKE_BUILD_TYPE=Release -DKELVANI_WERROR=$werror \
-        -DKELVANI_LINUX_PLAYER="$PWD/build-test/walk/kelvani-walk" >/dev/null
+        -DKELVANI_LINUX_PLAYER="$PWD/build-test/console/kelvani-walk" >/dev/null
     cmake --build build-windows
     ctest --test-dir build-windows --output-on-failure -L "$windows"
     if wants package; then
