@@ -54,8 +54,8 @@ private:
 
 int Click()
 {
-    MainWindow::PrepareApplication(content::kBulgarian);
-    MainWindow window(content::kBulgarian);
+    MainWindow::PrepareApplication(content::Languages()[0]);
+    MainWindow window(content::Languages()[0]);
     window.show();
     QCoreApplication::processEvents();
     QElapsedTimer timer;

@@ -4,12 +4,13 @@
 // kelvani-walk: the bridge walk in a terminal, without any window.
 //
 // Prints the three visible lists, then reads one command a line: a number k
-// crosses item k of Available (counting from 0), "c" starts again, "q" or the
-// end of input quits. Bad input is reported on standard error and changes
-// nothing; what of it is echoed is cut short and escaped, so that nothing
-// typed can drive the terminal. The lists show in Kelvani's own language, or
-// in the one --language asks for.
+// crosses item k of Available (counting from 0), "c" starts again, "q", the
+// end of input or Ctrl+Z at the start of a line quits. Bad input is reported
+// on standard error and changes nothing; what of it is echoed is cut short
+// and escaped, so that nothing typed can drive the terminal. The lists show
+// in Kelvani's own language, or in the one --language asks for.
 
+#include "commandline.h"
 #include "content/languages.h"
 #include "echo.h"
 #include "walk.h"
@@ -19,11 +20,11 @@
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
-#include <vector>
 #include <windows.h>
 #endif
 
@@ -53,14 +54,14 @@ std::string_view Trim(std::string_view s)
     return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
 }
 
-// --help, naming the lists as the language chosen does.
-std::string Help(const content::Texts &texts)
+// What --help says the player does, naming the lists as the language
+// chosen does.
+std::string Describe(const content::Texts &texts)
 {
     const std::string available = texts.available;
     // The worked example's first crossing, bridge 5 from the north bank to the eastern island.
     const std::string example = content::ShownEntry(walk::kCatalogueEntries[8], texts.lands);
-    return "Usage: kelvani-walk [--language CODE] [-h | --help] [-v | --version]\n"
-           "Walk the seven bridges of Königsberg in a terminal.\n"
+    return "Walk the seven bridges of Königsberg in a terminal.\n"
            "\n"
            "Prints three lines, the lists " + available + " (the bridges that can be crossed\n"
            "from where you stand), " + texts.crossed + " (crossed so far, in order) and " + texts.remaining + "\n"
@@ -68,15 +69,9 @@ std::string Help(const content::Texts &texts)
            "and to (\"" + example + "\"), then a blank line. Then reads one command a line:\n"
            "  k   (a number) cross item k of " + available + ", counting from 0\n"
            "  c   start again\n"
-           "  q   quit (so does the end of input)\n"
+           "  q   quit (so does the end of input, or Ctrl+Z at the start of a line)\n"
            "and prints the lists again after each crossing or new start. Bad input\n"
-           "is reported on standard error and changes nothing.\n"
-           "\n"
-           "Options:\n"
-           "  --language CODE  the language of the lists, " + content::KnownLanguages() + ";\n"
-           "                   " + content::kLanguages[0]->name + " unless asked\n"
-           "  -h, --help       show this help and exit\n"
-           "  -v, --version    show the version and exit\n";
+           "is reported on standard error and changes nothing.\n";
 }
 
 // What may be typed, given how many entries Available holds.
@@ -90,47 +85,22 @@ std::string Usage(int count)
 // The player, once its arguments are in UTF-8.
 int Play(int argc, char *argv[])
 {
-    bool help = false, version = false;
-    const content::Texts *texts = content::kLanguages[0];
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument == "-h" || argument == "--help") {
-            help = true;
-        } else if (argument == "-v" || argument == "--version") {
-            version = true;
-        } else if (argument == "--language" || argument.starts_with("--language=")) {
-            if (argument == "--language" && i + 1 == argc) {
-                std::cerr << "kelvani-walk: --language needs a language: " << content::KnownLanguages() << '\n';
-                return 1;
-            }
-            const std::string_view code = argument == "--language" ? argv[++i] : argument.substr(11);
-            texts = content::FindLanguage(code);
-            if (!texts) {
-                std::cerr << "kelvani-walk: unknown language \"" << walk::Echo(code) << "\"; Kelvani speaks "
-                          << content::KnownLanguages() << '\n';
-                return 2;
-            }
-        } else {
-            std::cerr << "kelvani-walk: " << (argument.starts_with('-') ? "unknown option" : "unexpected argument")
-                      << " \"" << walk::Echo(argument) << "\"; try 'kelvani-walk --help'\n";
-            return 1;
-        }
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const commandline::Outcome command = commandline::Read({"kelvani-walk", Describe}, arguments);
+    if (command.action != commandline::Action::Run) {
+        (command.action == commandline::Action::Refuse ? std::cerr : std::cout) << command.message;
+        return command.status;
     }
-    if (help) {
-        std::cout << Help(*texts);
-        return 0;
-    }
-    if (version) {
-        std::cout << "kelvani-walk " KELVANI_VERSION "\n";
-        return 0;
-    }
+    const content::Texts *texts = command.texts;
 
     walk::Walk walk;
     walk.ResetWalk();
     PrintState(walk, *texts);
 
+    // Ctrl+Z at the start of a line ends the input, as in a Windows console;
+    // whatever follows it is not read.
     std::string line;
-    while (std::getline(std::cin, line)) {
+    while (std::getline(std::cin, line) && !line.starts_with('\x1A')) {
         const std::string_view command = Trim(line);
         if (command == "q")
             break;
@@ -149,7 +119,7 @@ int Play(int argc, char *argv[])
             walk.CrossBridge(walk::kAvailable);
             PrintState(walk, *texts);
         } else {
-            std::cerr << "kelvani-walk: \"" << walk::Echo(command) << "\" "
+            std::cerr << "kelvani-walk: \"" << commandline::Echo(command) << "\" "
                       << (isNumber ? "is not an item of Available" : "is not a command") << "; "
                       << Usage(count) << '\n';
         }
@@ -162,9 +132,10 @@ int Play(int argc, char *argv[])
 #ifdef _WIN32
 // On Windows the arguments arrive in UTF-16 and the console has a code page
 // of its own: the player takes its arguments in UTF-8, sets the console to
-// UTF-8 while it runs and back afterwards, and reads its input as bytes, so
-// that CR and Ctrl+Z are bytes like any other (a CR before a line's end is
-// trimmed as a blank is).
+// UTF-8 while it runs and back afterwards, and reads its input as bytes, as
+// the player on Linux does: a CR before a line's end is trimmed as a blank
+// is, and Ctrl+Z at the start of a line ends the input wherever it comes
+// from, a console, a pipe or a file.
 int wmain(int argc, wchar_t *wide[])
 {
     std::vector<std::string> arguments;

@@ -2,14 +2,18 @@
 // SPDX-FileCopyrightText: 2026 The Kelvani developers
 
 // The window's fixed content: the texts character for character, the bridge
-// map's format and what it shows, and the icon.
+// map's format and what it shows, the letters each language writes on it,
+// and the icon.
 
 #include "content/languages.h"
+#include "form.h"
 #include "mainwindow.h"
 
 #include <QFile>
 #include <QIcon>
 #include <QImage>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
@@ -63,10 +67,33 @@ struct Lands
     int count = 0;
 };
 
-// A language's map among the program's resources: ":/map-bg.bmp", ...
-QString Map(const content::Texts *texts, const char *ending)
+// The map as the program holds it, at 1 or 2 times the density of 96 dpi.
+QImage Map(int ratio)
 {
-    return QStringLiteral(":/map-%1%2").arg(QLatin1String(texts->code), QLatin1String(ending));
+    return QImage(ratio == 2 ? QStringLiteral(":/map@2x.png") : QStringLiteral(":/map.png")).convertToFormat(QImage::Format_RGB32);
+}
+
+// The map as it must show in a language: the picture, and on it each land's
+// letter, black outlined in golden brown, centred where the definition
+// places it, in the window's font made bold.
+QImage Expected(const content::Texts &texts, int ratio)
+{
+    QImage map = Map(ratio);
+    map.setDevicePixelRatio(ratio);
+    QPainter p(&map);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (int i = 0; i < 4; ++i) {
+        QFont font(QStringLiteral("Times New Roman"));
+        font.setPixelSize(form::kMapLetters[i].pixels * 16); // unhinted: drawn large, made small
+        font.setBold(true);
+        QPainterPath letter;
+        letter.addText(0, 0, font, QString::fromUtf8(texts.lands[i]));
+        letter = QTransform::fromScale(1.0 / 16, 1.0 / 16).map(letter);
+        letter.translate(QPointF(form::kMapLetters[i].x, form::kMapLetters[i].y) - letter.boundingRect().center());
+        p.strokePath(letter, QPen(QColor(0xC8, 0x96, 0x28), 2));
+        p.fillPath(letter, Qt::black);
+    }
+    return map;
 }
 
 } // namespace
@@ -78,10 +105,10 @@ class TestContent : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { MainWindow::PrepareApplication(content::kBulgarian); } // as main() does
+    void initTestCase() { MainWindow::PrepareApplication(content::Languages()[0]); } // as main() does
     void statement()
     {
-        MainWindow w(content::kBulgarian);
+        MainWindow w(content::Languages()[0]);
         // Written out here apart from the program's copy: fifteen lines, each
         // ending in a line break; only the fifth ends in a blank.
         const QStringList expected = {
@@ -117,7 +144,7 @@ private slots:
     // The statement opens on its first line and scrolls down to its last.
     void statementScrolls()
     {
-        MainWindow w(content::kBulgarian);
+        MainWindow w(content::Languages()[0]);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QPlainTextEdit *text = w.Text1[0];
@@ -129,16 +156,17 @@ private slots:
         QVERIFY(text->cursorForPosition(QPoint(4, bottom)).blockNumber() >= 14);
     }
 
-    // Each language's map, drawn with its land letters by the same code.
+    // Each language writes its own letters on the map.
     void languages_data()
     {
         QTest::addColumn<const content::Texts *>("texts");
-        for (const content::Texts *texts : content::kLanguages)
-            QTest::newRow(texts->code) << texts;
+        for (const content::Texts &texts : content::Languages())
+            QTest::newRow(texts.code) << &texts;
     }
 
-    // The map box paints the language's bitmap for the screen's density,
-    // pixel for pixel, inside its 2-pixel frame.
+    // The map box paints the map for the screen's density, pixel for pixel,
+    // inside its 2-pixel frame, with the language's letters where they
+    // belong.
     void mapShown_data() { languages_data(); }
     void mapShown()
     {
@@ -148,46 +176,32 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const QImage shot = w.Picture1->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const int ratio = qRound(shot.devicePixelRatio());
-        const QImage map = QImage(Map(texts, ratio == 2 ? "@2x.bmp" : ".bmp")).convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(map.size(), QSize(220, 173) * ratio);
-        QCOMPARE(shot.copy(QRect(QPoint(2, 2) * ratio, map.size())), map);
+        const QImage expected = Expected(*texts, ratio).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(expected.size(), QSize(form::kMapWidth, form::kMapHeight) * ratio);
+        QCOMPARE(shot.copy(QRect(QPoint(2, 2) * ratio, expected.size())), expected);
     }
 
-    void mapFormat_data() { languages_data(); }
+    // One picture, in two densities, for every language, opaque: the web
+    // page's and the Windows program's too.
     void mapFormat()
     {
-        QFETCH(const content::Texts *, texts);
-        QFile file(Map(texts, ".bmp"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bmp = file.readAll();
-        QCOMPARE(bmp.size(), 114234);
-        const auto number = [&](int at, int bytes) {
-            qint64 n = 0;
-            for (int i = bytes - 1; i >= 0; --i)
-                n = n * 256 + quint8(bmp[at + i]);
-            return n;
-        };
-        QVERIFY(bmp.startsWith("BM"));
-        QCOMPARE(number(18, 4), 220);
-        QCOMPARE(number(22, 4), 173); // positive height: rows stored bottom-up
-        QCOMPARE(number(28, 2), 24);  // bits a pixel
-        QCOMPARE(number(30, 4), 0);   // no compression
-        const QImage sharp(Map(texts, "@2x.bmp"));
-        QCOMPARE(sharp.size(), QSize(440, 346));
-        // The web page's copies, pixel for pixel.
-        for (const char *density : {"", "@2x"}) {
-            const QString file = QStringLiteral(KELVANI_CONTENT_DIR "/map-%1%2.").arg(QLatin1String(texts->code), QLatin1String(density));
-            QCOMPARE(QImage(file + "png").convertToFormat(QImage::Format_RGB32),
-                     QImage(file + "bmp").convertToFormat(QImage::Format_RGB32));
+        for (const int ratio : {1, 2}) {
+            const QString name = QStringLiteral(KELVANI_CONTENT_DIR "/map%1.png").arg(ratio == 2 ? "@2x" : "");
+            const QImage file(name);
+            QCOMPARE(file.size(), QSize(form::kMapWidth, form::kMapHeight) * ratio);
+            QVERIFY(!file.hasAlphaChannel());
+            QCOMPARE(file.convertToFormat(QImage::Format_RGB32), Map(ratio));
         }
     }
 
+    // The picture shows four lands and the seven bridges, each bridge from
+    // the land of one letter to that of another as the walk's entries have
+    // it; and in every language each letter is black on its own land.
     void mapShowsLandsAndBridges_data() { languages_data(); }
     void mapShowsLandsAndBridges()
     {
         QFETCH(const content::Texts *, texts);
-        const QImage map(Map(texts, ".bmp"));
-        QCOMPARE(map.size(), QSize(220, 173));
+        const QImage map = Map(1);
         std::map<QRgb, int> counts;
         for (int y = 0; y < map.height(); ++y)
             for (int x = 0; x < map.width(); ++x)
@@ -207,37 +221,36 @@ private slots:
             QVERIFY(map.pixel(x, 20) != blue && map.pixel(x, 155) != blue);
         }
 
-        // Four lands; each letter is black, each on a land of its own.
+        // Four lands; each letter's place on a land of its own, and there
+        // the letter, black, as the language writes it.
         const Lands lands(map);
         QCOMPARE(lands.count, 4);
-        const std::map<QString, QPoint> letters = {{"А", {110, 23}}, {"Б", {62, 86}}, {"В", {163, 86}}, {"Г", {110, 150}}};
-        std::map<QChar, int> landOf;
-        for (const auto &[land, at] : letters) {
-            landOf[land[0]] = lands.Near(at);
-            QVERIFY2(landOf[land[0]] >= 0, qPrintable(land));
+        const QImage shown = Expected(*texts, 1).convertToFormat(QImage::Format_RGB32);
+        std::map<std::string_view, int> landOf;
+        for (std::size_t i = 0; i < walk::kLands.size(); ++i) {
+            const QPointF at(form::kMapLetters[i].x, form::kMapLetters[i].y);
+            landOf[walk::kLands[i]] = lands.Near(at);
+            QVERIFY2(landOf[walk::kLands[i]] >= 0, texts->lands[i]);
             int black = 0;
             for (int dy = -6; dy <= 6; ++dy)
                 for (int dx = -6; dx <= 6; ++dx)
-                    black += qGray(map.pixel(at + QPoint(dx, dy))) < 40;
-            QVERIFY2(black > 15, qPrintable(land));
+                    black += qGray(shown.pixel(at.toPoint() + QPoint(dx, dy))) < 40;
+            QVERIFY2(black > 15, texts->lands[i]);
         }
-        QCOMPARE(std::set<int>({landOf[u'А'], landOf[u'Б'], landOf[u'В'], landOf[u'Г']}).size(), std::size_t(4));
+        QCOMPARE(std::set<int>({landOf["А"], landOf["Б"], landOf["В"], landOf["Г"]}).size(), std::size_t(4));
 
         // Each bridge: golden brown over the water between its two ends, and
         // its ends on the lands that its crossing entries name.
-        struct Bridge { QPointF from, to; QString lands; };
-        const std::map<int, Bridge> bridges = {
-            {1, {{32.5, 45}, {32.5, 75}, "АБ"}},  {4, {{68.5, 45}, {68.5, 70}, "АБ"}},
-            {2, {{46.5, 102}, {46.5, 129}, "БГ"}}, {3, {{84.5, 98}, {84.5, 129}, "БГ"}},
-            {5, {{151.5, 45}, {151.5, 75}, "АВ"}}, {6, {{167.5, 98}, {167.5, 129}, "ВГ"}},
-            {7, {{97, 83}, {142, 83}, "БВ"}}};
-        for (const auto &[number, bridge] : bridges) {
-            QCOMPARE(lands.Near(bridge.from), landOf[bridge.lands[0]]);
-            QCOMPARE(lands.Near(bridge.to), landOf[bridge.lands[1]]);
-            for (qreal t = 0; t <= 1; t += 0.05) {
-                const QPointF p = bridge.from + t * (bridge.to - bridge.from);
-                QVERIFY2(map.pixel(p.toPoint()) != blue, qPrintable(QString::number(number)));
-            }
+        const std::map<int, std::pair<QPointF, QPointF>> bridges = {
+            {1, {{32.5, 45}, {32.5, 75}}},  {4, {{68.5, 45}, {68.5, 70}}},   {2, {{46.5, 102}, {46.5, 129}}},
+            {3, {{84.5, 98}, {84.5, 129}}}, {5, {{151.5, 45}, {151.5, 75}}}, {6, {{167.5, 98}, {167.5, 129}}},
+            {7, {{97, 83}, {142, 83}}}};
+        for (std::string_view entry : walk::kCatalogueEntries) {
+            const auto &[from, to] = bridges.at(walk::BridgeNumber(entry));
+            const std::set<int> ends = {lands.Near(from), lands.Near(to)};
+            QCOMPARE(ends, (std::set<int>{landOf[walk::FromLand(entry)], landOf[walk::ToLand(entry)]}));
+            for (qreal t = 0; t <= 1; t += 0.05)
+                QVERIFY2(map.pixel((from + t * (to - from)).toPoint()) != blue, entry.data());
         }
     }
 

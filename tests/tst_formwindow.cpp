@@ -102,7 +102,7 @@ private slots:
     {
         QFETCH(QString, script);
         RecordingView view;
-        form::Window window(view, content::kBulgarian.lands);
+        form::Window window(view, content::Languages()[0].lands);
         window.Load();
         QCOMPARE(view.lists[walk::kCatalogue], Texts(walk::kCatalogueEntries.begin(), walk::kCatalogueEntries.end()));
         for (const QString &event : script.split(';')) {
@@ -120,31 +120,36 @@ private slots:
     }
 
     // Every language's table has every text Kelvani's own has, in the same
-    // shape; its entries keep the walk's order; its help counts each land's
-    // bridges as the walk does; and a window in it shows its entries.
+    // shape and in its own script; its entries keep the walk's order; its
+    // help counts each land's bridges as the walk does and shows its
+    // entries; and a window in it shows its entries and crosses.
     void languages_data()
     {
         QTest::addColumn<const content::Texts *>("texts");
-        for (const content::Texts *texts : content::kLanguages)
-            QTest::newRow(texts->code) << texts;
+        for (const content::Texts &texts : content::Languages())
+            QTest::newRow(texts.code) << &texts;
     }
     void languages()
     {
         QFETCH(const content::Texts *, texts);
-        const content::Texts &own = *content::kLanguages[0];
+        const content::Texts &own = content::Languages()[0];
         const auto shape = [](const char *text, const char *pattern) {
             return QString::fromUtf8(text).count(QRegularExpression(QString::fromLatin1(pattern)));
         };
+        // The letters of every text are in the lands' script, or Latin
+        // ("Kelvani", "Tab", "F1").
+        const QChar::Script script = QString::fromUtf8(texts->lands[0]).at(0).script();
         for (const char *content::Texts::*text :
-             {&content::Texts::summary, &content::Texts::caption, &content::Texts::heading, &content::Texts::available, &content::Texts::crossed,
-              &content::Texts::remaining, &content::Texts::clear, &content::Texts::statement, &content::Texts::secondText,
-              &content::Texts::statementName, &content::Texts::mapName, &content::Texts::mapDescription,
+             {&content::Texts::name, &content::Texts::summary, &content::Texts::caption, &content::Texts::heading,
+              &content::Texts::available, &content::Texts::crossed, &content::Texts::remaining, &content::Texts::clear,
+              &content::Texts::statement, &content::Texts::secondText, &content::Texts::statementName,
+              &content::Texts::mapName, &content::Texts::mapLands, &content::Texts::mapBridges, &content::Texts::mapBridge,
               &content::Texts::helpTitle, &content::Texts::helpClose, &content::Texts::help}) {
             QVERIFY(texts->*text && *(texts->*text));
-            // Cyrillic in Bulgarian alone; the same lines, blanks at their ends,
-            // headings, list items, emphasis and version.
-            if (texts != &content::kBulgarian)
-                QCOMPARE(shape(texts->*text, "[\\x{0400}-\\x{04FF}]"), 0);
+            for (const QChar c : QString::fromUtf8(texts->*text))
+                QVERIFY2(!c.isLetter() || c.script() == script || c.script() == QChar::Script_Latin, qPrintable(QString(c)));
+            // The same lines, blanks at their ends, headings, list items,
+            // emphasis and version as Kelvani's own.
             for (const char *pattern : {"\\n", " \\n", "\\n## ", "\\n- ", "\\*\\*", "%1"})
                 QCOMPARE(shape(texts->*text, pattern), shape(own.*text, pattern));
         }
@@ -164,19 +169,31 @@ private slots:
         for (const char *land : texts->lands)
             QCOMPARE(QString::fromUtf8(land).size(), 1);
 
-        // "A has 3 (bridges 1, 4 and 5)": each land's bridges are those of
-        // the entries that leave it.
+        // "A has 3 (bridges 1, 4 and 5)", in whatever words: each land's
+        // letter, the number of its bridges, then those of the entries that
+        // leave it, in parentheses. And the worked example, both ways.
         const QString help = QString::fromUtf8(texts->help);
         for (std::size_t i = 0; i < walk::kLands.size(); ++i) {
-            const QString land = QString::fromUtf8(texts->lands[i]);
-            const QRegularExpressionMatch count =
-                QRegularExpression("(?:^|\\s)" + land + " \\S+ (\\d) \\(([^)]*)\\)").match(help);
             QString bridges;
             for (std::string_view e : walk::kCatalogueEntries)
                 bridges += walk::FromLand(e) == walk::kLands[i] ? QString::number(walk::BridgeNumber(e)) : QString();
-            QCOMPARE(count.captured(1) + count.captured(2).remove(QRegularExpression("\\D")),
-                     QString::number(bridges.size()) + bridges);
+            QStringList counts;
+            const QRegularExpression count("(?:^|[\\s(])" + QString::fromUtf8(texts->lands[i]) +
+                                           "[^\\d()]{0,12}?(\\d)[^\\d()]{0,12}?\\(([^)]*)\\)");
+            for (QRegularExpressionMatchIterator m = count.globalMatch(help); m.hasNext();) {
+                const QRegularExpressionMatch match = m.next();
+                counts << match.captured(1) + match.captured(2).remove(QRegularExpression("\\D"));
+            }
+            QVERIFY2(counts.contains(QString::number(bridges.size()) + bridges), qPrintable(counts.join(' ')));
         }
+        for (const char *example : {"5 АВ", "5 ВА"})
+            QVERIFY(help.contains(QString::fromStdString(content::ShownEntry(example, texts->lands))));
+
+        // The map's description names every land, and leaves no placeholder.
+        const QString description = QString::fromStdString(content::MapDescription(*texts));
+        for (const char *land : texts->lands)
+            QVERIFY(description.contains(QString::fromUtf8(land)));
+        QVERIFY2(!description.contains('%'), qPrintable(description));
 
         // A window in the language shows its entries, and crosses "5 АВ".
         RecordingView view;
@@ -186,6 +203,32 @@ private slots:
         window.List1_Press(walk::kAvailable, 8);
         QCOMPARE(view.lists[walk::kCrossed], Texts{content::ShownEntry("5 АВ", texts->lands)});
         QCOMPARE(view.lists[walk::kAvailable].size(), std::size_t(2));
+    }
+
+    // What a screen reader hears of the map: the lands, then which lands
+    // each bridge joins, as the walk's entries have them; written out here
+    // apart, in Kelvani's own language.
+    void mapDescription()
+    {
+        QCOMPARE(QString::fromStdString(content::MapDescription(content::Languages()[0])),
+                 QStringLiteral("Четири земи: А е северният бряг, Б е западният остров, В е източният остров, Г е южният "
+                                "бряг. Мостове 1 и 4 свързват А и Б. Мостове 2 и 3 свързват Б и Г. Мост 5 свързва А и В. "
+                                "Мост 6 свързва В и Г. Мост 7 свързва Б и В."));
+    }
+
+    // A translation puts the numbers and letters where its language wants them.
+    void format_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("in order") << "Bridge %1 joins %2 and %3." << "Bridge 7 joins B and C.";
+        QTest::newRow("reordered") << "%2 ile %3 arasında: %1" << "B ile C arasında: 7";
+        QTest::newRow("twice, and a lone %") << "%1%% %1 %4 %" << "7%% 7 %4 %";
+    }
+    void format()
+    {
+        QFETCH(QString, pattern);
+        QTEST(QString::fromStdString(content::Format(pattern.toStdString(), {"7", "B", "C"})), "text");
     }
 };
 

@@ -4,6 +4,9 @@
 // Both programs from a terminal: the console player end to end, a scripted
 // session and bad input, and the command line of both without a display.
 
+#include "content/languages.h"
+
+#include <QFileInfo>
 #include <QProcess>
 #include <QTest>
 
@@ -76,6 +79,16 @@ private slots:
         QVERIFY(s.errors.isEmpty());
     }
 
+    // Ctrl+Z at the start of a line ends the input, as a Windows console's
+    // end of input does: nothing after it is read.
+    void ctrlZEndsInput()
+    {
+        const Session s = Play("8\n\x1a\n0\n");
+        QCOMPARE(s.exitCode, 0);
+        QCOMPARE(s.out, kFresh + kAfter5);
+        QVERIFY(s.errors.isEmpty());
+    }
+
     // Every bad line is reported with the input and what may be typed, and
     // neither changes the walk nor prints a state.
     void badInput()
@@ -123,7 +136,7 @@ private slots:
     }
 
     // --help and --version answer on standard output, with no display at
-    // all; anything else is one line on standard error and status 1.
+    // all; a mistake is one line on standard error, and its status.
     void commandLine_data()
     {
         QTest::addColumn<QString>("program");
@@ -133,15 +146,15 @@ private slots:
         QTest::addColumn<QString>("error"); // the one line on standard error
         const QString walk = QStringLiteral(KELVANI_WALK_PATH), window = QStringLiteral(KELVANI_PATH);
         const QString version = QStringLiteral(KELVANI_VERSION "\n");
+        const QString known = QString::fromStdString(content::KnownLanguages());
         QTest::newRow("walk --help") << walk << QStringList{"--help"} << 0 << QStringLiteral(
             "Usage: kelvani-walk [--language CODE] [-h | --help] [-v | --version]\nWalk the seven bridges of Königsberg in a terminal.\n\n"
             "Prints three lines, the lists Достъпни (the bridges that can be crossed\nfrom where you stand), Преминати "
             "(crossed so far, in order) and Оставащи\n(the rest), each entry a bridge number and the two lands it leads from\n"
             "and to (\"5 АВ\"), then a blank line. Then reads one command a line:\n  k   (a number) cross item k of Достъпни, "
-            "counting from 0\n  c   start again\n  q   quit (so does the end of input)\nand prints the lists again after "
-            "each crossing or new start. Bad input\nis reported on standard error and changes nothing.\n\nOptions:\n"
-            "  --language CODE  the language of the lists, bg (Bulgarian) or en (English);\n"
-            "                   Bulgarian unless asked\n") << "";
+            "counting from 0\n  c   start again\n  q   quit (so does the end of input, or Ctrl+Z at the start of a line)\n"
+            "and prints the lists again after each crossing or new start. Bad input\nis reported on standard error and changes "
+            "nothing.\n\nOptions:\n  --language CODE  the language, bg unless asked, one of:\n") << "";
         QTest::newRow("walk --help in English") << walk << QStringList{"--language", "en", "-h"} << 0 << QStringLiteral(
             "Usage: kelvani-walk [--language CODE] [-h | --help] [-v | --version]\nWalk the seven bridges of Königsberg in a terminal.\n\n"
             "Prints three lines, the lists Available (the bridges that can be crossed\nfrom where you stand), Crossed "
@@ -151,25 +164,28 @@ private slots:
         QTest::newRow("walk in English") << walk << QStringList{"--language=en"} << 0
                                          << "Available: 1 AB, 1 BA, 2 BD, 2 DB, 3 BD, 3 DB, 4 AB, 4 BA, 5 AC, 5 CA, 6 CD, 6 DC, 7 BC, 7 CB\n"
                                             "Crossed: \nRemaining: \n\n" << "";
+        QTest::newRow("walk in Greek") << walk << QStringList{"--language", "el"} << 0
+                                       << "Διαθέσιμες: 1 ΑΒ, 1 ΒΑ, 2 ΒΔ, 2 ΔΒ, 3 ΒΔ, 3 ΔΒ, 4 ΑΒ, 4 ΒΑ, 5 ΑΓ, 5 ΓΑ, 6 ΓΔ, 6 ΔΓ, 7 ΒΓ, 7 ΓΒ\n"
+                                          "Περασμένες: \nΥπόλοιπες: \n\n" << "";
         QTest::newRow("walk in Bulgarian") << walk << QStringList{"--language", "bg"} << 0 << kFresh << "";
-        QTest::newRow("walk unknown language") << walk << QStringList{"--language", "\x1b[2Jxx"} << 2 << ""
-            << "kelvani-walk: unknown language \"\\x1B[2Jxx\"; Kelvani speaks bg (Bulgarian) or en (English)";
-        QTest::newRow("walk no language") << walk << QStringList{"--language"} << 1 << ""
-            << "kelvani-walk: --language needs a language: bg (Bulgarian) or en (English)";
         QTest::newRow("walk -v") << walk << QStringList{"-v"} << 0 << "kelvani-walk " + version << "";
-        QTest::newRow("walk unknown") << walk << QStringList{"--what"} << 1 << ""
-                                      << "kelvani-walk: unknown option \"--what\"; try 'kelvani-walk --help'";
-        QTest::newRow("walk extra") << walk << QStringList{"-h", "\x1b[2J"} << 1 << ""
-                                    << "kelvani-walk: unexpected argument \"\\x1B[2J\"; try 'kelvani-walk --help'";
-        QTest::newRow("kelvani --help") << window << QStringList{"--help"} << 0 << "Usage: kelvani" << "";
+        QTest::newRow("kelvani --help") << window << QStringList{"--help"} << 0
+                                        << "Usage: kelvani [--language CODE] [-h | --help] [-v | --version]\n"
+                                           "Walk the seven bridges of Königsberg: opens Kelvani's window.\n" << "";
         QTest::newRow("kelvani Qt option") << window << QStringList{"-platform", "xcb", "--version"} << 0 << "kelvani " + version << "";
-        QTest::newRow("kelvani unknown") << window << QStringList{"--what"} << 1 << ""
-                                         << "kelvani: Unknown option 'what'. Try 'kelvani --help'.";
-        QTest::newRow("kelvani argument") << window << QStringList{"file\x1b[2J"} << 1 << ""
-                                          << "kelvani: Unexpected argument 'file\\x1B[2J'. Try 'kelvani --help'.";
         QTest::newRow("kelvani in English") << window << QStringList{"--language=EN", "-v"} << 0 << "kelvani " + version << "";
-        QTest::newRow("kelvani unknown language") << window << QStringList{"-language", "de"} << 2 << ""
-            << "kelvani: unknown language \"de\"; Kelvani speaks bg (Bulgarian) or en (English)";
+        // The same mistakes, the same words from both programs.
+        for (const QString &program : {walk, window}) {
+            const QString name = QFileInfo(program).fileName();
+            QTest::addRow("%s unknown", qPrintable(name)) << program << QStringList{"--what"} << 1 << ""
+                << name + ": unknown option \"--what\"; try '" + name + " --help'";
+            QTest::addRow("%s argument", qPrintable(name)) << program << QStringList{"file\x1b[2J"} << 1 << ""
+                << name + ": unexpected argument \"file\\x1B[2J\"; try '" + name + " --help'";
+            QTest::addRow("%s unknown language", qPrintable(name)) << program << QStringList{"--language", "\x1b[2Jxx"} << 2 << ""
+                << name + ": unknown language \"\\x1B[2Jxx\"; Kelvani speaks " + known;
+            QTest::addRow("%s no language", qPrintable(name)) << program << QStringList{"--language"} << 2 << ""
+                << name + ": --language needs a language: " + known;
+        }
     }
     void commandLine()
     {

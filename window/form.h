@@ -18,6 +18,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace form {
 
@@ -29,11 +30,18 @@ struct Rgb
 
 enum class Kind { TextBox, Label, ListBox, PictureBox, CommandButton };
 
+// What a screen reader takes a control for: what its kind is (a text box, a
+// list, ...), or a heading, where a label heads the window.
+enum class Role { OfKind, Heading };
+
 struct Rect
 {
     int left, top, width, height;
     friend constexpr bool operator==(Rect, Rect) = default;
 };
+
+// A text of a language's table (content::Texts).
+using TextOf = const char *content::Texts::*;
 
 struct Control
 {
@@ -43,13 +51,30 @@ struct Control
     Rect place;        // in twips, from the top-left corner of the window's inside
     bool shown;
     std::optional<Rgb> background; // none: the platform's own colours
-    const char *content::Texts::*text; // its caption or text in a language's table; nullptr for none
+    TextOf text;       // its caption or text; nullptr for none
+
+    // What a screen reader hears of it, if it is shown: its name (nullptr:
+    // its text, as a label's or a button's is), a description composed in
+    // the language (nullptr: none), and its role.
+    TextOf accessibleName = nullptr;
+    std::string (*description)(const content::Texts &) = nullptr;
+    Role role = Role::OfKind;
 };
 
 // The caption or text a control shows in a language, or nullptr for none.
 constexpr const char *Text(const Control &control, const content::Texts &texts)
 {
     return control.text ? texts.*control.text : nullptr;
+}
+
+// What a screen reader calls a control, and what it adds, in a language.
+constexpr const char *AccessibleName(const Control &control, const content::Texts &texts)
+{
+    return control.accessibleName ? texts.*control.accessibleName : Text(control, texts);
+}
+inline std::string AccessibleDescription(const Control &control, const content::Texts &texts)
+{
+    return control.description ? control.description(texts) : std::string();
 }
 
 // Twips to device pixels at dpi dots per inch, rounded to the nearest.
@@ -64,7 +89,8 @@ inline constexpr int kWidth = 7215, kHeight = 6360;
 inline constexpr Rgb kWindowColour{0xC0, 0xC0, 0xFF};
 
 // Every control's font: Times New Roman, or on a system without it another
-// serif, 12 point, normal weight, with the Cyrillic character set.
+// serif, 12 point, normal weight, with the Cyrillic character set; and the
+// colour of every text on the window's colours.
 inline constexpr struct
 {
     const char *face = "Times New Roman";
@@ -72,29 +98,53 @@ inline constexpr struct
     int weight = 400;
     int charset = 204;
 } kFont;
+inline constexpr Rgb kTextColour{0x00, 0x00, 0x00};
 
 inline constexpr Rgb kLabelColour{0xFF, 0xC0, 0x80};
 
 // The controls in the order in which the hosts create them. For the controls
 // that take the focus this is the tab order: the statement, Available,
 // Crossed, Remaining, Clear. Each list's caption comes just before its list,
-// so that screen readers that name a control after the text before it name
-// the list after its caption; labels take no focus, so Tab never stops there.
-// List1's index is the walk's list role (walk::ListRole).
+// and names it; labels take no focus, so Tab never stops there. List1's
+// index is the walk's list role (walk::ListRole).
 inline constexpr std::array<Control, 12> kControls = {{
-    {Kind::TextBox, "Text1", 0, {120, 4560, 6735, 1575}, true, {}, &content::Texts::statement},
+    {Kind::TextBox, "Text1", 0, {120, 4560, 6735, 1575}, true, {}, &content::Texts::statement, &content::Texts::statementName},
     {Kind::TextBox, "Text1", 1, {600, 4680, 6735, 1815}, false, {}, &content::Texts::secondText},
-    {Kind::Label, "Label1", 0, {720, 0, 5655, 375}, true, kLabelColour, &content::Texts::heading},
+    {Kind::Label, "Label1", 0, {720, 0, 5655, 375}, true, kLabelColour, &content::Texts::heading, nullptr, nullptr, Role::Heading},
     {Kind::Label, "Label1", 1, {240, 2040, 1215, 375}, true, kLabelColour, &content::Texts::available},
-    {Kind::ListBox, "List1", 0, {240, 2400, 1215, 1770}, true, Rgb{0xC0, 0xFF, 0xC0}, nullptr},
+    {Kind::ListBox, "List1", 0, {240, 2400, 1215, 1770}, true, Rgb{0xC0, 0xFF, 0xC0}, nullptr, &content::Texts::available},
     {Kind::Label, "Label1", 2, {3000, 3240, 1215, 375}, true, kLabelColour, &content::Texts::crossed},
-    {Kind::ListBox, "List1", 1, {3000, 3600, 1215, 915}, true, Rgb{0xFF, 0x80, 0xFF}, nullptr},
+    {Kind::ListBox, "List1", 1, {3000, 3600, 1215, 915}, true, Rgb{0xFF, 0x80, 0xFF}, nullptr, &content::Texts::crossed},
     {Kind::Label, "Label1", 3, {5760, 2040, 1215, 375}, true, kLabelColour, &content::Texts::remaining},
-    {Kind::ListBox, "List1", 2, {5760, 2400, 1215, 1770}, true, Rgb{0x80, 0x80, 0xFF}, nullptr},
+    {Kind::ListBox, "List1", 2, {5760, 2400, 1215, 1770}, true, Rgb{0x80, 0x80, 0xFF}, nullptr, &content::Texts::remaining},
     {Kind::ListBox, "List1", 3, {360, 480, 1215, 915}, false, {}, nullptr},
-    {Kind::PictureBox, "Picture1", -1, {1920, 480, 3360, 2655}, true, {}, nullptr},
+    {Kind::PictureBox, "Picture1", -1, {1920, 480, 3360, 2655}, true, {}, nullptr, &content::Texts::mapName, content::MapDescription},
     {Kind::CommandButton, "Command1", -1, {5760, 720, 1215, 375}, true, Rgb{0xFF, 0x80, 0x80}, &content::Texts::clear},
 }};
+
+// The bridge map in Picture1 is one picture for every language
+// (content/map.png, 220 x 173, and map@2x.png at twice the density), on
+// which each host writes the lands' letters of the window's language: in the
+// window's font made bold, black outlined in golden brown, each centred on
+// its land. Places and sizes are in the picture's pixels at 96 dpi, in the
+// lands' order (walk::kLands).
+struct MapLetter
+{
+    double x, y; // the letter's centre
+    int pixels;  // its size
+};
+inline constexpr std::array<MapLetter, 4> kMapLetters = {{{110, 23, 20}, {62, 86.5, 18}, {163, 86.5, 18}, {110, 150, 20}}};
+inline constexpr int kMapWidth = 220, kMapHeight = 173;
+inline constexpr int kMapLetterWeight = 700;
+inline constexpr Rgb kMapLetterColour{0x00, 0x00, 0x00}, kMapOutlineColour{0xC8, 0x96, 0x28};
+inline constexpr double kMapOutline = 2; // the outline's pen, half of it outside the letter
+
+// The control that has the focus when the window first shows: the
+// statement, the first in tab order.
+inline constexpr std::size_t kFirstFocus = 0;
+
+// The help window that F1 opens: its inside, in pixels at 96 dots per inch.
+inline constexpr int kHelpWidth = 560, kHelpHeight = 520;
 
 // The number of the control at position i of kControls, for hosts and tests
 // that address controls by number (the Win32 host's child-window ids).

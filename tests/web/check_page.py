@@ -16,6 +16,7 @@ import json
 import os
 import re
 import shutil
+import subprocess
 import sys
 import tempfile
 import threading
@@ -137,7 +138,7 @@ class Page:
         nodes = self.cdp('Accessibility.getFullAXTree')['nodes']
         names = {n.get('backendDOMNodeId'): n.get('name', {}).get('value') for n in nodes}
         for n in nodes:
-            if n.get('name', {}).get('value') == control['Label1_%d' % (index + 1)]['text']:
+            if n.get('name', {}).get('value') == control['List1_%d' % index]['name']:
                 active = [a['value']['relatedNodes'][0] for a in n.get('properties', []) if a['name'] == 'activedescendant']
                 if active:
                     return names.get(active[0]['backendDOMNodeId']), self.js(
@@ -193,7 +194,7 @@ def test_layout():
         compare(p.lists(), [FRESH, [], []], 'the lists')
         compare(p.items(3), form['catalogue'], 'the hidden catalogue')
         compare(p.js("return document.getElementById('Text1_1').value"), control['Text1_1']['text'], 'the second text')
-        compare(p.focus(), 'Text1_0', 'the focus at start')
+        compare(p.focus(), form['focus'], 'the focus at start')
         compare(p.js("return document.getElementById('Text1_0').scrollTop"), 0, "the statement's first line in sight")
         # The statement cannot be typed into.
         p.keys('K', Keys.DELETE, Keys.ENTER, Keys.BACK_SPACE)
@@ -215,19 +216,42 @@ def test_layout():
         check(wait_for(lambda: p.js(at_end)), "Ctrl+End did not show the statement's last line")
         check(p.js("const t = document.getElementById('Text1_0'); return t.offsetWidth - t.clientWidth - 4") >= 10,
               "the statement's scroll bar")
-        for scale, name in ((1, 'map-%s.png' % language), (2, 'map-%s@2x.png' % language)):
+        for scale in (1, 2):
             p.cdp('Emulation.setDeviceMetricsOverride', width=800, height=600, deviceScaleFactor=scale, mobile=False)
             p.driver.refresh()
             wait_for(lambda: p.js("return 'ready' in document.getElementById('window').dataset && "
                                   "document.querySelector('.PictureBox img').complete"))
-            x, y, _, _ = p.rect('.PictureBox img')
-            with Image.open(os.path.join(content_dir, name)) as expected:
-                expected = expected.convert('RGB')
-                shot = p.screenshot()
-                got = shot.crop((round(x * scale), round(y * scale), round(x * scale) + expected.width,
-                                 round(y * scale) + expected.height))
-                wrong = sum(1 for a, b in zip(got.getdata(), expected.getdata()) if a != b)
-                compare(wrong, 0, 'pixels of the map at %dx that differ from %s' % (scale, name))
+            map_shown(p, scale)
+
+
+def map_shown(p, scale):
+    """The map pixel for pixel at the screen's density, but where the lands'
+    letters are written on it: the language's letters, black, each centred
+    on its place."""
+    x, y, _, _ = p.rect('.PictureBox img')
+    name = 'map.png' if scale == 1 else 'map@2x.png'
+    shot = p.screenshot()
+    letters = [[left * scale, top * scale, size * scale] for left, top, size in form['mapLetters']]
+    with Image.open(os.path.join(content_dir, name)) as expected:
+        expected = expected.convert('RGB')
+        got = shot.crop((round(x * scale), round(y * scale), round(x * scale) + expected.width,
+                         round(y * scale) + expected.height))
+        wrong = [(i % expected.width, i // expected.width) for i, (a, b) in enumerate(zip(got.getdata(), expected.getdata()))
+                 if a != b]
+        outside = [w for w in wrong if not any(abs(w[0] - left) <= size and abs(w[1] - top) <= size
+                                               for left, top, size in letters)]
+        compare(outside, [], 'pixels of the map at %dx that differ from %s away from its letters' % (scale, name))
+    compare(p.js("return [...document.querySelectorAll('.PictureBox text')].map(t => t.textContent)"), form['lands'],
+            "the letters on the map")
+    for (left, top, size), land in zip(letters, form['lands']):
+        box = got.crop((int(left - size / 2), int(top - size / 2), int(left + size / 2), int(top + size / 2)))
+        black = [i for i, c in enumerate(box.getdata()) if max(c) < 40]
+        check(len(black) > 10 * scale * scale, 'the letter %s is not written black on the map at %dx' % (land, scale))
+        side = box.width
+        xs, ys = [i % side for i in black] or [0], [i // side for i in black] or [0]
+        middle = ((min(xs) + max(xs) + 1) / 2, (min(ys) + max(ys) + 1) / 2)
+        check(all(abs(m - side / 2) <= 1.5 * scale for m in middle),
+              'the letter %s on the map at %dx is centred at %r, not in the middle of %d' % (land, scale, middle, side))
 
 
 def crossed_newest_in_sight(p):
@@ -448,6 +472,9 @@ def test_help():
         check(wait_for(lambda: p.js("return document.getElementById('help').open")), 'F1 opened no help')
         compare(p.js("return document.querySelector('#help h1').textContent"), form['helpTitle'], "the help's title")
         compare(p.js("return document.querySelector('#help').matches(':modal')"), True, 'the help is modal')
+        compare(p.js("const r = document.getElementById('help').getBoundingClientRect(); return [r.width, r.height]"),
+                [min(form['help'][0], p.js('return innerWidth') - 48), min(form['help'][1], p.js('return innerHeight') - 48)],
+                "the help's size, as the window's definition has it where the screen allows")
         text = p.js("return document.getElementById('help').innerText")
         check(text.find('А има 3 (мостове 1, 4 и 5), Б има 5 (1, 2, 3, 4 и 7)') >= 0, "the help's text")
         check('версия 1.00. Свободен софтуер под лиценза MIT.' in text, "the help's version")
@@ -475,52 +502,120 @@ def axe_violations(p):
     return found
 
 
+def told(p, nodes):
+    """What a screen reader is told of each control shown: its role, the
+    definition's name and description, in the page's language."""
+    def named(role):
+        return [n.get('name', {}).get('value') for n in nodes
+                if n.get('role', {}).get('value') == role and not n.get('ignored')]
+    shown = [c for c in form['controls'] if c['shown']]
+    compare(named('listbox'), [c['name'] for c in shown if c['kind'] == 'ListBox'], 'the listboxes')
+    compare(named('textbox'), [c['name'] for c in shown if c['kind'] == 'TextBox'], 'the text boxes')
+    compare(named('button'), [c['name'] for c in shown if c['kind'] == 'CommandButton'], 'the buttons')
+    compare(named('heading'), [c['name'] for c in shown if c['heading']], 'the headings')
+    images = [n for n in nodes if n.get('role', {}).get('value') == 'image' and not n.get('ignored')]
+    pictures = [c for c in shown if c['kind'] == 'PictureBox']
+    compare([n.get('name', {}).get('value') for n in images], [c['name'] for c in pictures], 'the images')
+    compare([n.get('description', {}).get('value') for n in images], [c['description'] for c in pictures],
+            "the map's description")
+    return named
+
+
 def test_access():
     """What a screen reader is told: roles, names and the map's description;
-    the hidden controls are not there; and what the axe-core engine finds,
-    at start and after a crossing: nothing."""
+    the hidden controls are not there; Crossed's focus on its newest entry;
+    what the axe-core engine finds, at start and after a crossing: nothing;
+    and in a forced-colors mode, every entry readable."""
     with browser() as p:
         compare(axe_violations(p), [], 'what axe-core finds at start')
         nodes = p.cdp('Accessibility.getFullAXTree')['nodes']
-
-        def named(role):
-            return [n.get('name', {}).get('value') for n in nodes
-                    if n.get('role', {}).get('value') == role and not n.get('ignored')]
-        compare(named('listbox'), [control['Label1_%d' % i]['text'] for i in (1, 2, 3)], 'the listboxes')
-        compare(named('option')[:14], FRESH, "Available's options")
-        compare(len(named('option')), 14, 'the options')
-        compare(named('textbox'), [form['statementName']], 'the text boxes')
-        compare(named('button'), [control['Command1']['text']], 'the buttons')
-        images = [n for n in nodes if n.get('role', {}).get('value') == 'image' and not n.get('ignored')]
-        compare([n.get('name', {}).get('value') for n in images], [form['mapName']], 'the images')
-        compare(images and images[0].get('description', {}).get('value'), form['mapDescription'], "the map's description")
+        named = told(p, nodes)
+        told(p, nodes)
         values = json.dumps(nodes, ensure_ascii=False)
         check(control['Text1_1']['text'].split('\n')[0].strip() not in values,
               'the hidden second text is in the accessibility tree')
         p.click(0, FRESH[8])
         nodes = p.cdp('Accessibility.getFullAXTree')['nodes']
-        compare(named('option')[:3], [FRESH[10], FRESH[13], FRESH[8]], 'the options after a crossing')
+        compare([n.get('name', {}).get('value') for n in nodes if n.get('role', {}).get('value') == 'option'
+                 and not n.get('ignored')][:3], [FRESH[10], FRESH[13], FRESH[8]], 'the options after a crossing')
         compare(axe_violations(p), [], 'what axe-core finds after a crossing')
+        # Crossed tells where the walker stands: its newest entry, in sight.
+        for entry in (FRESH[13], '1 БА', '4 АБ'):
+            p.click(0, entry)
+        compare(p.focused_entry(1), (p.items(1)[-1], True), "the entry Crossed's focus rests on")
+
+        # Windows High Contrast, as the browser applies it: an entry selected
+        # in Crossed and in Remaining, and one not selected, each with its
+        # text's strokes standing out from what is between them.
+        p.click(1, p.items(1)[1])
+        p.click(2, p.items(2)[1])
+        entries = [p.rect('#List1_%d > :nth-child(%d)' % (index, row + 1)) for index, row in ((1, 1), (2, 1), (2, 2))]
+        strokes = [text_strokes(p.screenshot(), rect) for rect in entries]
+        p.cdp('Emulation.setEmulatedMedia', features=[{'name': 'forced-colors', 'value': 'active'}])
+        shot = p.screenshot()
+        for (index, row), rect, (core, between) in zip(((1, 1), (2, 1), (2, 2)), entries, strokes):
+            lightness = [sum(shot.getpixel(at)) / 3 for at in core], [sum(shot.getpixel(at)) / 3 for at in between]
+            stand_out = abs(sorted(lightness[0])[len(core) // 2] - sorted(lightness[1])[len(between) // 2])
+            check(stand_out > 100, 'the text of List1(%d) entry %d in forced colors stands out by %d' % (index, row, stand_out))
 
 
-def test_language():
-    """A page in a language other than Bulgarian: not one Cyrillic letter in
-    the page as served, nor in what screen readers are told, its help
-    included; a click and a key cross as in Bulgarian."""
-    with open(page_path, encoding='utf-8') as f:
-        compare(re.findall('[\u0400-\u04FF]+', f.read()), [], 'Cyrillic in the page')
+def text_strokes(shot, rect):
+    """Where an entry's text is drawn, as its normal colours show it: the
+    pixels of its strokes' cores, and the others between its first and last."""
+    x, y, w, h = [round(v) for v in rect]
+    back = sum(shot.getpixel((x + w - 3, y + h // 2))) / 3
+    box = [(i, j) for j in range(y + 1, y + h - 1) for i in range(x + 1, x + w - 4)]
+    core = [at for at in box if abs(sum(shot.getpixel(at)) / 3 - back) > 100]
+    left, right = min(i for i, _ in core), max(i for i, _ in core)
+    top, bottom = min(j for _, j in core), max(j for _, j in core)
+    between = [(i, j) for i, j in box if left <= i <= right and top <= j <= bottom
+               and abs(sum(shot.getpixel((i, j))) / 3 - back) < 30]
+    return core, between
+
+
+def test_languages():
+    """Every language's page, in one browser: its language; only its own
+    texts, and no letter of another script than its lands' and Latin, in the
+    page as served and in what screen readers are told; each control's text
+    and name, and the letters on its map, the language's; a click and a key
+    cross as in Bulgarian; and at most 96 KiB."""
+    global form, control
+    pages = [(code, page_path if i == 0 else page_path.replace('.html', '-%s.html' % code))
+             for i, code in enumerate(subprocess.run([node, makewindow, 'languages'], capture_output=True, text=True,
+                                                     check=True, timeout=30).stdout.split())]
+    forms = {code: definition(node, makewindow, code) for code, _ in pages}
     with browser() as p:
-        compare(p.js('return document.documentElement.lang'), language, 'the language')
-        p.keys(Keys.F1)
-        check(wait_for(lambda: p.js("return document.getElementById('help').open")), 'F1 opened no help')
-        compare(p.js("return document.querySelector('#help h1').textContent"), form['helpTitle'], "the help's title")
-        p.keys(Keys.ESCAPE)
-        p.click(0, FRESH[8])  # "5 АВ" in Bulgarian
-        p.keys(Keys.DOWN)
-        compare(p.lists()[1], [FRESH[8], FRESH[13]], 'Crossed after a click and Down')  # "7 ВБ" next
-        told = json.dumps([n.get('name', {}).get('value') for n in p.cdp('Accessibility.getFullAXTree')['nodes']],
-                          ensure_ascii=False)
-        compare(re.findall('[\u0400-\u04FF]+', told), [], 'Cyrillic in the accessibility tree')
+        for code, path in pages:
+            form, control = forms[code], {c['id']: c for c in forms[code]['controls']}
+            own = script_of(form['lands'][0])
+            with open(path, encoding='utf-8') as f:
+                served = f.read()
+            check(len(served.encode('utf-8')) <= 96 * 1024, '%s is %d bytes' % (path, len(served.encode('utf-8'))))
+            foreign = [name for name in SCRIPTS if name not in (own, 'Latin')]
+            compare([w for name in foreign for w in re.findall(SCRIPTS[name] + '+', served)], [],
+                    code + ': letters of another script in the page')
+            others = [forms[c]['controls'][0]['text'].split('\n')[0] for c, _ in pages if c != code]
+            compare([t for t in others if t in served], [], code + ": another language's statement in the page")
+            p.driver.get('file://' + os.path.abspath(path))
+            check(wait_for(lambda: p.js("return 'ready' in document.getElementById('window').dataset")),
+                  code + ': the window was not ready within 5 s')
+            compare(p.js('return document.documentElement.lang'), code, 'the language')
+            compare(p.js('return document.title'), form['caption'], code + ': the title')
+            for c in form['controls']:
+                if c['text'] and c['shown']:
+                    compare(p.js("const e = document.getElementById(arguments[0]); return e.value || e.textContent",
+                                 c['id']), c['text'], code + ': ' + c['id'])
+            compare(p.js("return [...document.querySelectorAll('.PictureBox text')].map(t => t.textContent)"),
+                    form['lands'], code + ': the letters on the map')
+            compare(p.lists(), [sorted(form['catalogue']), [], []], code + ': the lists')
+            nodes = p.cdp('Accessibility.getFullAXTree')['nodes']
+            told(p, nodes)
+            said = json.dumps([n.get('name', {}).get('value') for n in nodes], ensure_ascii=False)
+            compare([w for name in foreign for w in re.findall(SCRIPTS[name] + '+', said)], [],
+                    code + ': letters of another script in the accessibility tree')
+            p.click(0, form['catalogue'][8])  # "5 АВ" in Bulgarian
+            p.keys(Keys.DOWN)
+            compare(p.lists()[1], [form['catalogue'][8], form['catalogue'][13]], code + ': Crossed after a click and Down')
 
 
 def test_monkey():
@@ -620,4 +715,4 @@ def test_network():
 
 
 run({'layout': test_layout, 'mouse': test_mouse, 'touch': test_touch, 'keyboard': test_keyboard, 'help': test_help,
-     'access': test_access, 'network': test_network, 'monkey': test_monkey, 'language': test_language}, test)
+     'access': test_access, 'network': test_network, 'monkey': test_monkey, 'languages': test_languages}, test)

@@ -4,18 +4,23 @@
 // kelvani.exe as a user meets it, run under Wine by wine_session.sh:
 //   tst_win32 KELVANI.EXE [--dpi N] [--language CODE] [TEST...]
 // Each test starts the program afresh, finds its controls by the numbers
-// form.h gives them, reads them with window messages, samples their colours
-// from the screen, and drives them with real mouse and key input. Where an
-// input must change nothing, a later input whose effect shows (a click that
-// highlights an entry) proves that the program has handled it.
+// form.h gives them, reads them with window messages and as a screen reader
+// does (MSAA), samples their colours from the screen, and drives them with
+// real mouse and key input. Where an input must change nothing, a later
+// input whose effect shows (a click that highlights an entry) proves that
+// the program has handled it.
 
+#include "commandline.h"
 #include "content/languages.h"
 #include "entry.h"
 #include "form.h"
+#include "map.h"
 #include "resources.h"
 #include "walk.h"
 
 #include <windows.h>
+
+#include <oleacc.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -199,7 +204,7 @@ POINT On(HWND hwnd, int x, int y)
 
 std::wstring program;
 int dpi = 96;
-const content::Texts *texts = content::kLanguages[0]; // the language the program is started in
+const content::Texts *texts = &content::Languages()[0]; // the language the program is started in
 
 // Starts kelvani.exe with arguments after its name.
 PROCESS_INFORMATION Start(const std::wstring &arguments)
@@ -217,7 +222,7 @@ struct Kelvani
 {
     explicit Kelvani(const content::Texts &language = *texts)
     {
-        process = Start(&language == content::kLanguages[0] ? L"" : L" --language " + Wide(language.code));
+        process = Start(&language == &content::Languages()[0] ? L"" : L" --language=" + Wide(language.code));
         const std::wstring caption = Wide(language.caption);
         CHECK(WaitFor([&] {
             window = FindWindowW(nullptr, caption.c_str());
@@ -319,7 +324,7 @@ void Layout()
             COMPARE(Text(hwnd), Wide(form::Text(control, *texts)));
     }
     const std::wstring statement = Text(k.Control(form::Kind::TextBox, 0));
-    if (texts == &content::kBulgarian) {
+    if (texts == &content::Languages()[0]) {
         COMPARE(statement.size(), std::size_t(1275 + 15));
         CHECK(statement.ends_with(L" мостове за конкретното място.\r\n"));
     }
@@ -333,6 +338,8 @@ void Layout()
     COMPARE(k.Lists(), (std::array<Texts, 3>{fresh, {}, {}}));
     COMPARE(Items(k.List(walk::kCatalogue)), catalogue);
 }
+
+bool MapShown(const Kelvani &k, const content::Texts &language);
 
 // The colours of the window's definition, sampled from the screen away from
 // any text, and the map pixel for pixel as the program file holds it.
@@ -356,18 +363,29 @@ void Colours()
     for (int list : {walk::kCrossed, walk::kRemaining})
         COMPARE(screen.At(Middle(k.List(list))), ListColour(list));
 
+    CHECK(MapShown(k, *texts));
+}
+
+// The map as the program holds it, with a language's letters written on it,
+// shown pixel for pixel; and each letter, black, where the definition places
+// it.
+bool MapShown(const Kelvani &k, const content::Texts &language)
+{
     const HMODULE file = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    std::wstring name = L"MAP_" + Wide(texts->code) + (dpi > 96 ? L"_2X" : L""); // the language's map
-    CharUpperW(name.data());
-    const auto bitmap = HBITMAP(LoadImageW(file, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    const int scale = dpi > 96 ? 2 : 1;
+    const HBITMAP bitmap = MapPicture(file, language.lands, scale);
+    FreeLibrary(file);
     BITMAP size{};
     GetObjectW(bitmap, sizeof size, &size);
-    COMPARE(size.bmWidth, 220 * dpi / 96);
+    if (!COMPARE(size.bmWidth, form::kMapWidth * scale))
+        return false;
     std::vector<DWORD> map(size.bmWidth * size.bmHeight);
     BITMAPINFO info{{sizeof(BITMAPINFOHEADER), size.bmWidth, -size.bmHeight, 1, 32, BI_RGB}};
     const HDC dc = GetDC(nullptr);
     GetDIBits(dc, bitmap, 0, size.bmHeight, map.data(), &info, DIB_RGB_COLORS);
     ReleaseDC(nullptr, dc);
+    DeleteObject(bitmap);
+    const Screen screen(k.window);
     const HWND box = k.Control(form::Kind::PictureBox);
     RECT client;
     GetClientRect(box, &client);
@@ -377,8 +395,15 @@ void Colours()
     for (int y = 0; y < size.bmHeight; ++y)
         for (int x = 0; x < size.bmWidth; ++x)
             wrong += screen.Pixel({origin.x + x, origin.y + y}) != (map[y * size.bmWidth + x] & 0xFFFFFF);
-    COMPARE(wrong, 0);
-    FreeLibrary(file);
+    bool ok = COMPARE(wrong, 0);
+    for (const form::MapLetter &letter : form::kMapLetters) {
+        int black = 0;
+        for (int dy = -6; dy <= 6; ++dy)
+            for (int dx = -6; dx <= 6; ++dx)
+                black += screen.Pixel({origin.x + int(letter.x + dx) * scale, origin.y + int(letter.y + dy) * scale}) == 0;
+        ok = CHECK(black > 10) && ok;
+    }
+    return ok;
 }
 
 // The worked example with real clicks, then a double-click, a drag, a right
@@ -547,47 +572,131 @@ void Keyboard()
     COMPARE(k.Lists(), lists);
 }
 
-// English, asked for on the command line: no Cyrillic in what the window,
-// its lists or its help show, and a click crossing as in Bulgarian. A
-// language Kelvani does not speak, and an option it does not know, are told
-// in a message box, and the program ends without a window.
-void English()
+// What one thing shows, in a language's script or in Latin ("Kelvani",
+// "Tab"): the letters of another script, if any.
+std::wstring Foreign(const std::wstring &text, const content::Texts &language)
 {
-    {
-        Kelvani k(content::kEnglish);
+    const auto script = [](wchar_t c) { return c >= 0x370 && c < 0x400 ? 1 : c >= 0x400 && c < 0x530 ? 2 : 0; };
+    const int own = script(Wide(language.lands[0])[0]);
+    std::wstring foreign;
+    for (const wchar_t c : text)
+        if (IsCharAlphaW(c) && script(c) != 0 && script(c) != own)
+            foreign += c;
+    return foreign;
+}
+
+// Each language, asked for on the command line as --language=CODE: every
+// control's text the language's, nothing in another script in what the
+// window, its lists or its help show, its letters on the map, and a click
+// crossing as in Bulgarian.
+void Languages()
+{
+    for (const content::Texts &language : content::Languages()) {
+        Kelvani k(language);
         std::wstring shown = Text(k.window);
-        for (std::size_t i = 0; i < form::kControls.size(); ++i)
-            shown += Text(GetDlgItem(k.window, form::ControlId(i)));
+        for (std::size_t i = 0; i < form::kControls.size(); ++i) {
+            const std::wstring text = Text(GetDlgItem(k.window, form::ControlId(i)));
+            if (form::kControls[i].text)
+                COMPARE(text, Wide(form::Text(form::kControls[i], language)));
+            shown += text;
+        }
+        CHECK(MapShown(k, language));
         Press(VK_F1);
         HWND help = nullptr;
-        CHECK(WaitFor([&] { return (help = FindWindowW(nullptr, L"Kelvani Help")) && IsWindowVisible(help); }));
+        const std::wstring title = Wide(language.helpTitle);
+        CHECK(WaitFor([&] { return (help = FindWindowW(nullptr, title.c_str())) && IsWindowVisible(help); }));
         shown += Text(help) + Text(GetWindow(help, GW_CHILD));
         Press(VK_ESCAPE);
-        k.Click(0, L"5 AC");
+        const auto entries = [&](std::initializer_list<std::string_view> walk) {
+            Texts texts_;
+            for (std::string_view e : walk)
+                texts_.push_back(Wide(content::ShownEntry(e, language.lands)));
+            return texts_;
+        };
+        k.Click(0, entries({"5 АВ"})[0]);
         CHECK(WaitFor([&] { return Items(k.List(1)).size() == 1; }));
         for (int list = 0; list < 4; ++list)
             for (const std::wstring &entry : Items(k.List(list)))
                 shown += entry;
-        COMPARE(std::count_if(shown.begin(), shown.end(), [](wchar_t c) { return c >= 0x400 && c < 0x500; }), 0L);
-        COMPARE(k.Lists(), (std::array<Texts, 3>{{{L"6 CD", L"7 CB"}, {L"5 AC"},
-                             {L"1 AB", L"1 BA", L"2 BD", L"2 DB", L"3 BD", L"3 DB", L"4 AB", L"4 BA", L"6 DC", L"7 BC"}}}));
+        COMPARE(Foreign(shown, language), std::wstring());
+        COMPARE(k.Lists(), (std::array<Texts, 3>{entries({"6 ВГ", "7 ВБ"}), entries({"5 АВ"}),
+                             entries({"1 АБ", "1 БА", "2 БГ", "2 ГБ", "3 БГ", "3 ГБ", "4 АБ", "4 БА", "6 ГВ", "7 БВ"})}));
     }
-    const std::tuple<const wchar_t *, DWORD, const wchar_t *> mistakes[] = {
-        {L" --language xx", 2, L"Unknown language \"xx\""}, {L" --what", 1, L"Unknown option \"--what\""}};
-    for (const auto &[arguments, status, words] : mistakes) {
+}
+
+// --help and --version answered, and a mistake told, in a message box, with
+// what the other programs print and their exit status; the program then
+// ends without a window.
+void Boxes()
+{
+    const auto describe = [](const content::Texts &) { return std::string(); };
+    const std::tuple<const wchar_t *, std::vector<std::string>> cases[] = {
+        {L" --help", {"--help"}}, {L" -v", {"-v"}}, {L" --language xx", {"--language", "xx"}},
+        {L" --language", {"--language"}}, {L" --language=", {"--language="}}, {L" --what", {"--what"}}};
+    for (const auto &[arguments, utf8] : cases) {
+        const commandline::Outcome expected = commandline::Read({"kelvani", describe}, utf8);
         const PROCESS_INFORMATION process = Start(arguments);
         HWND box = nullptr;
         CHECK(WaitFor([&] { return (box = FindWindowW(L"#32770", L"Kelvani")) && IsWindowVisible(box); }));
-        const std::wstring said = Text(GetDlgItem(box, 0xFFFF)); // a message box's text
-        CHECK(said.starts_with(words) || COMPARE(said, std::wstring(words)));
-        CHECK(said.find(L"bg (Bulgarian) or en (English)") != std::wstring::npos);
+        std::wstring said = Text(GetDlgItem(box, 0xFFFF)); // a message box's text
+        std::wstring wanted = Wide(expected.message);
+        if (expected.action == commandline::Action::Help) { // the description is the program's own
+            wanted = wanted.substr(0, wanted.find(L'\r') + 2);
+            said = said.substr(0, wanted.size());
+        }
+        while (!wanted.empty() && (wanted.back() == L'\n' || wanted.back() == L'\r'))
+            wanted.pop_back();
+        while (!said.empty() && (said.back() == L'\n' || said.back() == L'\r'))
+            said.pop_back();
+        COMPARE(said, wanted);
         PostMessageW(box, WM_COMMAND, IDOK, 0);
         DWORD code = 0;
         CHECK(WaitForSingleObject(process.hProcess, 5000) == WAIT_OBJECT_0 && GetExitCodeProcess(process.hProcess, &code));
-        COMPARE(code, status);
+        COMPARE(int(code), expected.status);
         TerminateProcess(process.hProcess, 1);
         CloseHandle(process.hProcess);
         CloseHandle(process.hThread);
+    }
+}
+
+// What a screen reader hears of every control through MSAA, as NVDA reads
+// it, in Kelvani's own language and in English: the definition's names and
+// descriptions, in the language; each kind's role, and a heading as browsers
+// tell one.
+void Access()
+{
+    constexpr GUID kIAccessible = {0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
+    const LONG roles[] = {ROLE_SYSTEM_TEXT, ROLE_SYSTEM_STATICTEXT, ROLE_SYSTEM_LIST, ROLE_SYSTEM_GRAPHIC, ROLE_SYSTEM_PUSHBUTTON};
+    for (const content::Texts *language : {&content::Languages()[0], content::FindLanguage("en")}) {
+        Kelvani k(*language);
+        for (std::size_t i = 0; i < form::kControls.size(); ++i) {
+            const form::Control &control = form::kControls[i];
+            if (!control.shown)
+                continue;
+            IAccessible *told = nullptr;
+            if (!CHECK(SUCCEEDED(AccessibleObjectFromWindow(GetDlgItem(k.window, form::ControlId(i)), OBJID_CLIENT,
+                                                            kIAccessible, reinterpret_cast<void **>(&told)))))
+                continue;
+            VARIANT self{};
+            self.vt = VT_I4;
+            self.lVal = CHILDID_SELF;
+            BSTR name = nullptr, description = nullptr;
+            VARIANT role{};
+            told->get_accName(self, &name);
+            told->get_accDescription(self, &description);
+            told->get_accRole(self, &role);
+            const char *expected = form::AccessibleName(control, *language);
+            COMPARE(std::wstring(name ? name : L""), Wide(expected ? expected : ""));
+            COMPARE(std::wstring(description ? description : L""), Wide(form::AccessibleDescription(control, *language), false));
+            if (control.role == form::Role::Heading)
+                CHECK(role.vt == VT_BSTR && std::wstring(role.bstrVal) == L"h1");
+            else
+                CHECK(role.vt == VT_I4 && role.lVal == roles[int(control.kind)]);
+            SysFreeString(name);
+            SysFreeString(description);
+            VariantClear(&role);
+            told->Release();
+        }
     }
 }
 
@@ -632,9 +741,10 @@ void Resources()
 int wmain(int argc, wchar_t *argv[])
 {
     SetProcessDPIAware();
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); // for MSAA, and for reading the map as the program does
     const std::map<std::wstring, void (*)()> tests = {
-        {L"layout", Layout}, {L"colours", Colours}, {L"mouse", Mouse},
-        {L"keyboard", Keyboard}, {L"english", English}, {L"resources", Resources}};
+        {L"layout", Layout}, {L"colours", Colours}, {L"mouse", Mouse}, {L"keyboard", Keyboard},
+        {L"languages", Languages}, {L"boxes", Boxes}, {L"access", Access}, {L"resources", Resources}};
     std::vector<std::wstring> chosen;
     for (int i = 1; i < argc; ++i) {
         if (i == 1)

@@ -5,15 +5,13 @@
 //
 //   QT_QPA_PLATFORM=offscreen kelvani-drawpictures window/content
 //
-// writes the bridge map of each language, with its land letters
-// (map-CODE.bmp, 220 × 173, and map-CODE@2x.bmp for screens of twice the
-// density; the same as PNG for the web page), the window icon
+// writes the bridge map, the lands and bridges without the lands' letters,
+// which each host writes on it in the window's language (map.png, 220 × 173,
+// and map@2x.png for screens of twice the density), the window icon
 // (kelvani.ico, 32 × 32 in 256 colours) and the icon in the sizes of the
 // desktop's icon theme (kelvani-N.png).
 // The results are kept in the repository, so that a build never depends on
 // which fonts are installed.
-
-#include "content/languages.h"
 
 #include <QDataStream>
 #include <QDir>
@@ -32,19 +30,6 @@ const QColor kWater(0x00, 0x00, 0xFF);
 const QColor kGold(0xC8, 0x96, 0x28);
 const QColor kTeal(0x00, 0x80, 0x80);
 const QColor kPlankLine(0x50, 0x30, 0x08);
-
-// A letter or digit in black, outlined in golden brown, centred on a point.
-void DrawLabel(QPainter &p, const QString &text, QPointF centre, int pixelSize)
-{
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(pixelSize);
-    font.setBold(true);
-    QPainterPath path;
-    path.addText(0, 0, font, text);
-    path.translate(centre - path.boundingRect().center());
-    p.strokePath(path, QPen(kGold, 2));
-    p.fillPath(path, Qt::black);
-}
 
 // Two planks from a to b, each with a dark line down its middle, and the
 // bridge's number in black on a golden-brown plate half way across.
@@ -70,9 +55,8 @@ void DrawBridge(QPainter &p, QPointF a, QPointF b, int number)
     p.drawText(QRectF(middle.x() - 5, middle.y() - 6, 10, 12), Qt::AlignCenter, QString::number(number));
 }
 
-// The plan of the lands and bridges, at 220 × 173 times scale, with the
-// lands' letters as a language writes them.
-QImage DrawMap(int scale, const content::Lands &lands)
+// The plan of the lands and bridges, at 220 × 173 times scale.
+QImage DrawMap(int scale)
 {
     QImage image(220 * scale, 173 * scale, QImage::Format_RGB32);
     image.fill(kLand);
@@ -98,11 +82,6 @@ QImage DrawMap(int scale, const content::Lands &lands)
     DrawBridge(p, {155, 45}, {155, 75}, 5); // А–В
     DrawBridge(p, {171, 98}, {171, 129}, 6); // В–Г
     DrawBridge(p, {97, 86.5}, {142, 86.5}, 7); // Б–В
-
-    DrawLabel(p, QString::fromUtf8(lands[0]), {110, 23}, 20);
-    DrawLabel(p, QString::fromUtf8(lands[1]), {62, 86.5}, 18);
-    DrawLabel(p, QString::fromUtf8(lands[2]), {163, 86.5}, 18);
-    DrawLabel(p, QString::fromUtf8(lands[3]), {110, 150}, 20);
     return image;
 }
 
@@ -200,12 +179,8 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     bool ok = WriteIcon(DrawIcon(32), folder.filePath(QStringLiteral("kelvani.ico")));
-    for (const content::Texts *language : content::kLanguages) {
-        const QString name = folder.filePath(QStringLiteral("map-%1").arg(QLatin1String(language->code)));
-        const QImage map = DrawMap(1, language->lands), sharp = DrawMap(2, language->lands);
-        ok = ok && map.save(name + ".bmp", "BMP") && sharp.save(name + "@2x.bmp", "BMP")
-             && map.save(name + ".png", "PNG", 0) && sharp.save(name + "@2x.png", "PNG", 0);
-    }
+    ok = ok && DrawMap(1).convertToFormat(QImage::Format_RGB888).save(folder.filePath(QStringLiteral("map.png")), "PNG", 0)
+         && DrawMap(2).convertToFormat(QImage::Format_RGB888).save(folder.filePath(QStringLiteral("map@2x.png")), "PNG", 0);
     for (int size : {32, 48, 64, 128, 256})
         ok = ok && DrawIcon(size).save(folder.filePath(QStringLiteral("kelvani-%1.png").arg(size)), "PNG");
     if (!ok)

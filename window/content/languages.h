@@ -1,46 +1,27 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 The Kelvani developers
 
-// The languages Kelvani speaks, each one table of texts. The first is the
-// program's own, which it speaks unless asked for another, whatever the
-// system's locale. A language added here needs its map drawn too
-// (kelvani-drawpictures) and its code in KELVANI_LANGUAGES (CMakeLists.txt).
+// The languages Kelvani speaks, each one table of texts made from its
+// translation in po/. The first is the program's own, Bulgarian, which it
+// speaks unless asked for another, whatever the system's locale; the others
+// follow in the order of po/LINGUAS.
 #pragma once
 
-#include "bg.h"
-#include "en.h"
+#include "texts.h"
 
-#include <algorithm>
+#include <span>
 #include <string>
 #include <string_view>
 
 namespace content {
 
-inline constexpr std::array<const Texts *, 2> kLanguages = {&kBulgarian, &kEnglish};
+std::span<const Texts> Languages();
 
 // The language with this code ("en", or as tags go, "EN"), or nullptr when
-// there is none.
-constexpr const Texts *FindLanguage(std::string_view code)
-{
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    for (const Texts *texts : kLanguages) {
-        const std::string_view known = texts->code;
-        if (std::equal(code.begin(), code.end(), known.begin(), known.end(),
-                       [&](char a, char b) { return lower(a) == b; }))
-            return texts;
-    }
-    return nullptr;
-}
+// there is none: the whole code, never a part of it.
+const Texts *FindLanguage(std::string_view code);
 
-// The known languages, for --help and errors: "bg (Bulgarian) or en (English)".
-inline std::string KnownLanguages()
-{
-    std::string known;
-    for (std::size_t i = 0; i < kLanguages.size(); ++i) {
-        known += i == 0 ? "" : i + 1 < kLanguages.size() ? ", " : " or ";
-        known += std::string(kLanguages[i]->code) + " (" + kLanguages[i]->name + ")";
-    }
-    return known;
-}
+// The known languages, for errors: "bg (Български), de (Deutsch), ... or uk (Українська)".
+std::string KnownLanguages();
 
 } // namespace content

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Kelvani developers
 #include "helpwindow.h"
 
+#include "form.h"
 #include "mainwindow.h"
 
 #include <QDialog>
@@ -15,7 +16,7 @@ QDialog *CreateHelpWindow(QWidget *parent, const content::Texts &texts)
     help->setObjectName(QStringLiteral("Help"));
     help->setWindowTitle(QString::fromUtf8(texts.helpTitle));
     help->setPalette(MainWindow::FixedPalette()); // windows do not take their parent's palette
-    help->resize(560, 520);
+    help->resize(form::kHelpWidth, form::kHelpHeight);
 
     auto *text = new QTextBrowser(help);
     text->setAccessibleName(QString::fromUtf8(texts.helpTitle));

@@ -5,6 +5,7 @@
 #include "form.h"
 #include "helpwindow.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QDialog>
 #include <QImageReader>
@@ -13,6 +14,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
@@ -145,12 +147,13 @@ protected:
     }
 };
 
-// The bridge map of a language in a 2-pixel sunken frame. The picture is
-// read when it is first painted, in the resolution the screen asks for.
+// The bridge map with the lands' letters of a language, in a 2-pixel sunken
+// frame. The picture is made when it is first painted, in the resolution
+// the screen asks for.
 class MapBox : public QFrame
 {
 public:
-    MapBox(QWidget *parent, const char *language) : QFrame(parent), name_(QStringLiteral(":/map-%1").arg(QLatin1String(language)))
+    MapBox(QWidget *parent, const content::Lands &lands) : QFrame(parent), lands_(lands)
     {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setLineWidth(2);
@@ -161,17 +164,32 @@ protected:
     {
         QFrame::paintEvent(event);
         const int ratio = devicePixelRatioF() > 1 ? 2 : 1;
-        if (map_.isNull() || map_.devicePixelRatio() != ratio) {
-            map_ = QPixmap::fromImage(ReadImage(name_ + (ratio == 2 ? QStringLiteral("@2x.bmp") : QStringLiteral(".bmp")), "BMP"));
-            map_.setDevicePixelRatio(ratio);
-        }
+        if (map_.isNull() || map_.devicePixelRatio() != ratio)
+            map_ = QPixmap::fromImage(MainWindow::MapPicture(lands_, ratio));
         QPainter(this).drawPixmap(contentsRect().topLeft(), map_);
     }
 
 private:
-    QString name_;
+    const content::Lands &lands_;
     QPixmap map_;
 };
+
+// A label that heads the window, which screen readers announce as a heading.
+class HeadingAccessible : public QAccessibleWidget
+{
+public:
+    explicit HeadingAccessible(QWidget *label) : QAccessibleWidget(label, QAccessible::Heading) {}
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? static_cast<const QLabel *>(widget())->text() : QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface *HeadingFactory(const QString &, QObject *object)
+{
+    const bool heading = object && object->isWidgetType() && object->property("heading").toBool();
+    return heading ? new HeadingAccessible(static_cast<QWidget *>(object)) : nullptr;
+}
 
 QColor Colour(form::Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
 
@@ -184,6 +202,30 @@ void SetColour(QWidget *widget, QPalette::ColorRole role, QColor colour)
 }
 
 } // namespace
+
+QImage MainWindow::MapPicture(const content::Lands &lands, int ratio)
+{
+    QImage map = ReadImage(ratio == 2 ? QStringLiteral(":/map@2x.png") : QStringLiteral(":/map.png"), "PNG")
+                     .convertToFormat(QImage::Format_RGB32);
+    map.setDevicePixelRatio(ratio);
+    QPainter painter(&map);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (std::size_t i = 0; i < lands.size(); ++i) {
+        // The letter's outline as the font draws it large, made small: the
+        // same shape whatever size the font was last hinted for.
+        const form::MapLetter &letter = form::kMapLetters[i];
+        QFont font = ControlFont();
+        font.setPixelSize(letter.pixels * 16);
+        font.setWeight(QFont::Weight(form::kMapLetterWeight));
+        QPainterPath path;
+        path.addText(0, 0, font, QString::fromUtf8(lands[i]));
+        path = QTransform::fromScale(1.0 / 16, 1.0 / 16).map(path);
+        path.translate(QPointF(letter.x, letter.y) - path.boundingRect().center());
+        painter.strokePath(path, QPen(Colour(form::kMapOutlineColour), form::kMapOutline));
+        painter.fillPath(path, Colour(form::kMapLetterColour));
+    }
+    return map;
+}
 
 QFont MainWindow::ControlFont()
 {
@@ -222,23 +264,25 @@ QPalette MainWindow::FixedPalette()
 MainWindow::MainWindow(const content::Texts &texts, QWidget *parent)
     : QWidget(parent), texts_(texts), window_(*this, texts.lands)
 {
+    static const bool headings = (QAccessible::installFactory(HeadingFactory), true);
+    (void)headings;
     setWindowTitle(QString::fromUtf8(texts.caption));
     setWindowIcon(QIcon(QPixmap::fromImage(ReadImage(QStringLiteral(":/kelvani-32.png"), "PNG"))));
     setFixedSize(form::Pixels(form::kWidth, 96), form::Pixels(form::kHeight, 96));
     QPalette colours = FixedPalette();
     colours.setColor(QPalette::Window, Colour(form::kWindowColour));
-    colours.setColor(QPalette::WindowText, Qt::black);
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        colours.setColor(role, Colour(form::kTextColour));
     colours.setColor(QPalette::Base, Qt::white);
-    colours.setColor(QPalette::Text, Qt::black);
-    colours.setColor(QPalette::ButtonText, Qt::black);
     setPalette(colours);
     setAutoFillBackground(true);
     setFont(ControlFont());
 
     // Built from the window's definition, in its order, which is also the
     // order in which Tab visits the controls that take the focus.
-    QString caption; // the last label's, which names the list after it
-    for (const form::Control &control : form::kControls) {
+    std::array<QWidget *, form::kControls.size()> widgets{};
+    for (std::size_t i = 0; i < form::kControls.size(); ++i) {
+        const form::Control &control = form::kControls[i];
         const char *utf8 = form::Text(control, texts);
         const QString text = utf8 ? QString::fromUtf8(utf8) : QString();
         QWidget *widget = nullptr;
@@ -254,8 +298,10 @@ MainWindow::MainWindow(const content::Texts &texts, QWidget *parent)
             break;
         }
         case form::Kind::Label: {
-            caption = text;
-            auto *label = new QLabel(text, this);
+            // Its role set before its text, which already tells screen readers of it.
+            auto *label = new QLabel(this);
+            label->setProperty("heading", control.role == form::Role::Heading);
+            label->setText(text);
             label->setAlignment(Qt::AlignCenter);
             widget = Label1[control.index] = label;
             break;
@@ -263,15 +309,11 @@ MainWindow::MainWindow(const content::Texts &texts, QWidget *parent)
         case form::Kind::ListBox: {
             auto *list = new ListBox(this, window_, control.index);
             list->setUniformItemSizes(true); // every entry is one line of four characters
-            if (control.shown) // named by its caption, the label just before it
-                list->setAccessibleName(caption);
             widget = List1[control.index] = list;
             break;
         }
         case form::Kind::PictureBox:
-            widget = Picture1 = new MapBox(this, texts.code);
-            Picture1->setAccessibleName(QString::fromUtf8(texts.mapName));
-            Picture1->setAccessibleDescription(QString::fromUtf8(texts.mapDescription));
+            widget = Picture1 = new MapBox(this, texts.lands);
             break;
         case form::Kind::CommandButton:
             widget = Command1 = new ColourButton(text, this);
@@ -279,6 +321,7 @@ MainWindow::MainWindow(const content::Texts &texts, QWidget *parent)
             connect(Command1, &QPushButton::clicked, this, [this] { window_.Command1_Click(); });
             break;
         }
+        widgets[i] = widget;
         widget->setObjectName(control.index < 0 ? QString::fromLatin1(control.name)
                                                 : QStringLiteral("%1_%2").arg(QLatin1String(control.name)).arg(control.index));
         const form::Rect place = form::Pixels(control.place, 96); // Qt scales for denser screens itself
@@ -288,14 +331,17 @@ MainWindow::MainWindow(const content::Texts &texts, QWidget *parent)
                             : control.kind == form::Kind::CommandButton ? QPalette::Button : QPalette::Window;
             SetColour(widget, role, Colour(*control.background));
         }
-        if (!control.shown)
+        if (control.shown) {
+            if (const char *name = form::AccessibleName(control, texts))
+                widget->setAccessibleName(QString::fromUtf8(name));
+            widget->setAccessibleDescription(QString::fromStdString(form::AccessibleDescription(control, texts)));
+        } else {
             widget->hide();
+        }
     }
 
     new QShortcut(QKeySequence::HelpContents, this, this, &MainWindow::ShowHelp);
-
-    Text1[0]->setAccessibleName(QString::fromUtf8(texts.statementName));
-    Text1[0]->setFocus();
+    widgets[form::kFirstFocus]->setFocus();
 
     window_.Load(); // the walk starts fresh before the first show
 }
@@ -310,9 +356,11 @@ void MainWindow::FillList(int index, const std::vector<std::string> &entries, bo
         view->addItem(QString::fromStdString(text));
     // A refilled list that has the keyboard focus rests it on its first
     // entry, as Tab into the list does, so that a screen reader reads out
-    // where the walk can go on; Space crosses it.
-    if (view->hasFocus() && view->count() > 0)
-        view->selectionModel()->setCurrentIndex(view->model()->index(0, 0), QItemSelectionModel::NoUpdate);
+    // where the walk can go on; Space crosses it. Crossed rests it on its
+    // newest entry, which says where the walker stands, focused or not.
+    if ((followsEnd || view->hasFocus()) && view->count() > 0)
+        view->selectionModel()->setCurrentIndex(view->model()->index(followsEnd ? view->count() - 1 : 0, 0),
+                                                QItemSelectionModel::NoUpdate);
     if (followsEnd)
         view->scrollToBottom();
 }

@@ -40,6 +40,10 @@ public:
     // and the help look the same under any desktop theme, dark ones too.
     static QPalette FixedPalette();
 
+    // The bridge map with a language's land letters on it, at 1 or 2 times
+    // the density of 96 dpi.
+    static QImage MapPicture(const content::Lands &lands, int ratio);
+
     // The controls, by the names and indices the walk's lists go by:
     // List1[i] shows the walk's list i (see walk::ListRole).
     std::array<QPlainTextEdit *, 2> Text1{};

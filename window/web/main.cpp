@@ -5,14 +5,16 @@
 // built it from form.h and from what the window's Load shows; page.js hands
 // the user's presses, taps, keys and typed characters to the On...
 // functions here, which pass them on to the window, and shows the lists the
-// window gives back. Each page is one language, KELVANI_LANGUAGE: of its
-// texts, the program needs only how it writes the lands.
-#include "content/languages.h"
+// window gives back. Each page is one language; the program is the same in
+// every page, and takes from the page the one thing of its language it
+// needs, how it writes the lands.
+#include "entry.h"
 #include "formwindow.h"
 #include "page.h"
 
 #include <emscripten.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -62,15 +64,27 @@ public:
     bool loaded = false;
 };
 
-constexpr content::Lands kLands = content::FindLanguage(KELVANI_LANGUAGE)->lands;
+// The page's lands, one UTF-8 character each, the walk's own until the page
+// gives its.
+std::array<std::string, 4> lands = {"А", "Б", "В", "Г"};
+content::Lands Lands()
+{
+    char given[64] = {};
+    page::Lands(given, sizeof given);
+    for (int i = 0; i < 4 && !walk::CharacterAt(given, i + 1).empty(); ++i)
+        lands[i] = walk::CharacterAt(given, i + 1);
+    return {lands[0].c_str(), lands[1].c_str(), lands[2].c_str(), lands[3].c_str()};
+}
 
 PageView view;
-form::Window window(view, kLands);
+form::Window *window_ = nullptr; // made by main(), once the page has given its lands
 
 } // namespace
 
 int main()
 {
+    static form::Window window(view, Lands());
+    window_ = &window;
     window.Load();
     view.loaded = true;
     page::Start();
@@ -81,23 +95,23 @@ extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void OnListPress(int index, int row)
 {
-    window.List1_Press(index, row);
+    window_->List1_Press(index, row);
 }
 
 EMSCRIPTEN_KEEPALIVE void OnListKey(int index, int key, int caret, int page)
 {
     if (key >= 0 && key <= static_cast<int>(form::ListKey::Space))
-        window.List1_Key(index, static_cast<form::ListKey>(key), caret, page);
+        window_->List1_Key(index, static_cast<form::ListKey>(key), caret, page);
 }
 
 EMSCRIPTEN_KEEPALIVE void OnListTyped(int index, int character, int caret)
 {
     if (character > 0)
-        window.List1_Typed(index, Utf8(static_cast<char32_t>(character)), caret);
+        window_->List1_Typed(index, Utf8(static_cast<char32_t>(character)), caret);
 }
 
 EMSCRIPTEN_KEEPALIVE void OnClear()
 {
-    window.Command1_Click();
+    window_->Command1_Click();
 }
 }

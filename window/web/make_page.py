@@ -10,6 +10,8 @@
 # first paint, which shows the whole window already. The policy in the page
 # allows exactly these scripts and these styles, by their hashes.
 # Usage: make_page.py LANGUAGE TEMPLATE STYLE FIT SCRIPT NODE MAKEWINDOW MAP MAP_2X ICON CMARK OUT
+# SCRIPT is the same for every language; MAP and MAP_2X too, the page
+# writing its lands on them.
 import base64
 import hashlib
 import subprocess

@@ -15,6 +15,7 @@
 //   makewindow json CODE   the window's definition and content, for the
 //                          tests to hold the page to
 // CODE is the page's language (content/languages.h).
+//   makewindow languages     the languages' codes, Kelvani's own first
 // The map's pictures stand as @MAP@ and @MAP_2X@, the help's text turned
 // into HTML as @HELP@, for make_page.py to fill.
 #include "content/languages.h"
@@ -81,56 +82,80 @@ std::string Options(const std::string &list, const std::vector<std::string> &ent
     return html;
 }
 
+// The attributes that tell a screen reader a control's name and, for a
+// description, the id of the hidden element that holds it.
+std::string Named(const form::Control &control, const content::Texts &texts, const std::string &described)
+{
+    const char *name = form::AccessibleName(control, texts);
+    std::string html = name && control.accessibleName ? " aria-label=\"" + Escaped(name) + "\"" : "";
+    return html + (control.description ? " aria-describedby=\"" + described + "\"" : "");
+}
+
+// The lands' letters on the map, each centred on its place.
+std::string MapLetters(const content::Texts &texts)
+{
+    std::string svg = "<svg width=\"" + std::to_string(form::kMapWidth) + "\" height=\"" +
+                      std::to_string(form::kMapHeight) + "\" aria-hidden=\"true\">";
+    for (std::size_t i = 0; i < form::kMapLetters.size(); ++i) {
+        const form::MapLetter &letter = form::kMapLetters[i];
+        char place[64];
+        std::snprintf(place, sizeof place, "x=\"%g\" y=\"%g\" font-size=\"%d\"", letter.x, letter.y, letter.pixels);
+        svg += std::string("<text ") + place + ">" + Escaped(texts.lands[i]) + "</text>";
+    }
+    return svg + "</svg>";
+}
+
 std::string Html(const content::Texts &texts)
 {
     const Loaded loaded(texts);
-    std::string html = "<main id=\"window\" data-width=\"" + std::to_string(form::Pixels(form::kWidth, 96)) + "\">\n";
-    const form::Control *caption = nullptr; // the caption just before a list names it
+    std::string html = "<main id=\"window\" data-width=\"" + std::to_string(form::Pixels(form::kWidth, 96)) +
+                       "\" data-lands=\"" + Escaped(content::ShownEntry("АБВГ", texts.lands)) + "\" data-focus=\"" +
+                       Id(form::kControls[form::kFirstFocus]) + "\">\n";
     for (const form::Control &control : form::kControls) {
         const std::string id = Id(control);
         const std::string hidden = control.shown ? "" : " hidden";
         const char *utf8 = form::Text(control, texts);
         const std::string text = Escaped(utf8 ? utf8 : "");
+        const std::string described = id + "-description";
+        const std::string named = control.shown ? Named(control, texts, described) : "";
+        const std::string description = control.shown && control.description
+            ? "<p id=\"" + described + "\" hidden>" + Escaped(form::AccessibleDescription(control, texts)) + "</p>" : "";
         switch (control.kind) {
         case form::Kind::TextBox:
-            html += "<textarea id=\"" + id + "\" class=\"TextBox\" readonly" + hidden +
-                    (control.index == 0 ? " aria-label=\"" + Escaped(texts.statementName) + "\"" : "") + ">" +
-                    text + "</textarea>\n";
+            html += "<textarea id=\"" + id + "\" class=\"TextBox\" readonly" + hidden + named + ">" + text +
+                    "</textarea>" + description + "\n";
             break;
         case form::Kind::Label: {
-            // The label that shows the heading is the page's heading.
-            const char *element = control.text == &content::Texts::heading ? "h1" : "div";
-            caption = &control;
-            html += "<" + std::string(element) + " id=\"" + id + "\" class=\"Label\"" + hidden + ">" + text + "</" +
-                    element + ">\n";
+            const char *element = control.role == form::Role::Heading ? "h1" : "div";
+            html += "<" + std::string(element) + " id=\"" + id + "\" class=\"Label\"" + hidden + named + ">" + text +
+                    "</" + element + ">" + description + "\n";
             break;
         }
         case form::Kind::ListBox: {
             const std::vector<std::string> &entries = loaded.lists[control.index];
             html += "<div id=\"" + id + "\" class=\"ListBox\" role=\"listbox\"" + hidden +
-                    (control.shown ? " tabindex=\"0\"" : "") +
-                    (caption ? " aria-labelledby=\"" + Id(*caption) + "\"" : "") +
+                    (control.shown ? " tabindex=\"0\"" : "") + named +
                     (entries.empty() ? "" : " aria-activedescendant=\"" + id + "-0\"") + ">" + Options(id, entries) +
-                    "</div>\n";
-            caption = nullptr;
+                    "</div>" + description + "\n";
             break;
         }
         case form::Kind::PictureBox: {
-            // The picture inside the box's sunken edge of 2 pixels; the sharp
-            // one on screens of 1.5 times the density and more.
-            const form::Rect place = form::Pixels(control.place, 96);
+            // The picture inside the box's sunken edge of 2 pixels, the
+            // sharp one on screens of 1.5 times the density and more, and
+            // the lands' letters on it. What a screen reader hears of it is
+            // the image's.
             html += "<div id=\"" + id + "\" class=\"PictureBox\"" + hidden +
                     "><picture><source media=\"(min-resolution: 1.5dppx)\" srcset=\"data:image/png;base64,@MAP_2X@ "
-                    "2x\"><img src=\"data:image/png;base64,@MAP@\" width=\"" +
-                    std::to_string(place.width - 4) + "\" height=\"" + std::to_string(place.height - 4) +
-                    "\" decoding=\"sync\" alt=\"" + Escaped(texts.mapName) +
-                    "\" aria-describedby=\"map-description\"></picture><p id=\"map-description\" hidden>" +
-                    Escaped(texts.mapDescription) + "</p></div>\n";
+                    "2x\"><img src=\"data:image/png;base64,@MAP@\" width=\"" + std::to_string(form::kMapWidth) +
+                    "\" height=\"" + std::to_string(form::kMapHeight) + "\" decoding=\"sync\" alt=\"" +
+                    Escaped(form::AccessibleName(control, texts)) + "\"" +
+                    (control.description ? " aria-describedby=\"" + described + "\"" : "") + "></picture>" +
+                    MapLetters(texts) + description + "</div>\n";
             break;
         }
         case form::Kind::CommandButton:
-            html += "<button id=\"" + id + "\" class=\"CommandButton\" type=\"button\"" + hidden + ">" + text +
-                    "</button>\n";
+            html += "<button id=\"" + id + "\" class=\"CommandButton\" type=\"button\"" + hidden + named + ">" + text +
+                    "</button>" + description + "\n";
             break;
         }
     }
@@ -152,14 +177,17 @@ std::string Css()
 {
     std::string css = "#window{width:" + Px(form::Pixels(form::kWidth, 96)) + ";height:" +
                       Px(form::Pixels(form::kHeight, 96)) + ";background:" + Colour(form::kWindowColour) +
-                      ";--width:" + Px(form::Pixels(form::kWidth, 96)) + "}\n";
+                      ";color:" + Colour(form::kTextColour) + ";--width:" + Px(form::Pixels(form::kWidth, 96)) + "}\n";
     for (const form::Control &control : form::kControls) {
         const form::Rect place = form::Pixels(control.place, 96);
         css += "#" + Id(control) + "{left:" + Px(place.left) + ";top:" + Px(place.top) + ";width:" + Px(place.width) +
                ";height:" + Px(place.height) +
                (control.background ? ";background:" + Colour(*control.background) : "") + "}\n";
     }
-    return css;
+    css += ".PictureBox text{fill:" + Colour(form::kMapLetterColour) + ";stroke:" + Colour(form::kMapOutlineColour) +
+           ";stroke-width:" + std::to_string(form::kMapOutline) + "px;font-weight:" + std::to_string(form::kMapLetterWeight) + "}\n";
+    return css + "#help{width:min(" + Px(form::kHelpWidth) + ",100vw - 48px);height:min(" + Px(form::kHelpHeight) +
+           ",100vh - 48px)}\n";
 }
 
 std::string Quoted(std::string_view text)
@@ -181,23 +209,37 @@ std::string Json(const content::Texts &texts)
     const char *kinds[] = {"TextBox", "Label", "ListBox", "PictureBox", "CommandButton"};
     std::string json = "{\"width\": " + std::to_string(form::Pixels(form::kWidth, 96)) +
                        ", \"height\": " + std::to_string(form::Pixels(form::kHeight, 96)) +
-                       ", \"colour\": " + Quoted(Colour(form::kWindowColour)) + ", \"language\": " + Quoted(texts.code) + ", \"caption\": " + Quoted(texts.caption) +
-                       ", \"statementName\": " + Quoted(texts.statementName) +
-                       ", \"mapName\": " + Quoted(texts.mapName) +
-                       ", \"mapDescription\": " + Quoted(texts.mapDescription) +
-                       ", \"helpTitle\": " + Quoted(texts.helpTitle) + ", \"catalogue\": [";
+                       ", \"colour\": " + Quoted(Colour(form::kWindowColour)) + ", \"language\": " + Quoted(texts.code) +
+                       ", \"caption\": " + Quoted(texts.caption) + ", \"helpTitle\": " + Quoted(texts.helpTitle) +
+                       ", \"focus\": " + Quoted(Id(form::kControls[form::kFirstFocus])) +
+                       ", \"help\": [" + std::to_string(form::kHelpWidth) + ", " + std::to_string(form::kHelpHeight) + "]" +
+                       ", \"lands\": [";
+    for (std::size_t i = 0; i < texts.lands.size(); ++i)
+        json += (i ? ", " : "") + Quoted(texts.lands[i]);
+    json += "], \"mapLetters\": [";
+    for (std::size_t i = 0; i < form::kMapLetters.size(); ++i) {
+        char letter[64];
+        std::snprintf(letter, sizeof letter, "[%g, %g, %d]", form::kMapLetters[i].x, form::kMapLetters[i].y,
+                      form::kMapLetters[i].pixels);
+        json += (i ? ", " : "") + std::string(letter);
+    }
+    json += "], \"catalogue\": [";
     for (std::size_t i = 0; i < walk::kCatalogueEntries.size(); ++i)
         json += (i ? ", " : "") + Quoted(content::ShownEntry(walk::kCatalogueEntries[i], texts.lands));
     json += "], \"controls\": [";
     for (std::size_t i = 0; i < form::kControls.size(); ++i) {
         const form::Control &c = form::kControls[i];
         const form::Rect r = form::Pixels(c.place, 96);
+        const char *name = form::AccessibleName(c, texts);
         json += std::string(i ? ", " : "") + "{\"kind\": \"" + kinds[static_cast<int>(c.kind)] + "\", \"id\": \"" +
                 Id(c) + "\", \"index\": " + std::to_string(c.index) + ", \"place\": [" + std::to_string(r.left) +
                 ", " + std::to_string(r.top) + ", " + std::to_string(r.width) + ", " + std::to_string(r.height) +
                 "], \"shown\": " + (c.shown ? "true" : "false") +
                 ", \"colour\": " + (c.background ? Quoted(Colour(*c.background)) : "null") +
-                ", \"text\": " + (c.text ? Quoted(form::Text(c, texts)) : "null") + "}";
+                ", \"text\": " + (c.text ? Quoted(form::Text(c, texts)) : "null") +
+                ", \"name\": " + (name ? Quoted(name) : "null") +
+                ", \"description\": " + Quoted(form::AccessibleDescription(c, texts)) +
+                ", \"heading\": " + (c.role == form::Role::Heading ? "true" : "false") + "}";
     }
     return json + "]}\n";
 }
@@ -210,6 +252,9 @@ int main(int argc, char *argv[])
     const content::Texts *texts = content::FindLanguage(argc > 2 ? argv[2] : "");
     if (what == "css")
         std::fputs(Css().c_str(), stdout);
+    else if (what == "languages")
+        for (const content::Texts &language : content::Languages())
+            std::printf("%s\n", language.code);
     else if (!texts)
         return 2;
     else if (what == "html")

@@ -7,8 +7,12 @@
 namespace page {
 extern "C" {
 
+// Writes how the page's language writes the four lands, one UTF-8
+// character each, into buffer, which holds size bytes.
+void Lands(char *buffer, int size);
+
 // Replaces the entries of list index (each ended by a line break), with the
-// focus on its first entry, scrolled to its end when followsEnd.
+// focus on its first entry; with followsEnd, on its last, scrolled to it.
 void FillList(int index, const char *entries, bool followsEnd);
 
 // Selects entry row of list index (-1: none), with the focus on it.

@@ -91,6 +91,10 @@ mergeInto(LibraryManager.library, {
     },
   },
 
+  Lands: function(buffer, size) {
+    stringToUTF8(document.getElementById('window').dataset.lands.replace(/ /g, ''), buffer, size);
+  },
+
   FillList__deps: ['$Page'],
   FillList: function(index, entries, followsEnd) {
     var list = document.getElementById('List1_' + index);
@@ -102,7 +106,9 @@ mergeInto(LibraryManager.library, {
       option.textContent = text;
       return option;
     }));
-    Page.setCaret(list, 0);
+    // Crossed rests its focus on its newest entry, which says where the
+    // walker stands, and shows it; the others on their first.
+    Page.setCaret(list, followsEnd ? list.children.length - 1 : 0);
     if (followsEnd)
       list.scrollTop = list.scrollHeight;
   },
@@ -127,10 +133,13 @@ mergeInto(LibraryManager.library, {
         Page.showHelp();
       }
     });
-    var statement = document.getElementById('Text1_0');
+    // The focus where the window's definition puts it first, unless the
+    // user has put it somewhere already; a text there on its first line.
+    var first = document.getElementById(document.getElementById('window').dataset.focus);
     if (!document.activeElement || document.activeElement == document.body) {
-      statement.setSelectionRange(0, 0);
-      statement.focus({preventScroll: true});
+      if (first.setSelectionRange)
+        first.setSelectionRange(0, 0);
+      first.focus({preventScroll: true});
     }
     document.getElementById('window').dataset.ready = '';
   },

@@ -31,8 +31,8 @@ std::wstring PlainHelp(const char *markdown)
     return Wide(plain);
 }
 
-// Sets the text's font for a density, and the window's size: 560 x 520
-// pixels inside at 96 dpi.
+// Sets the text's font for a density, and the window's size, as the
+// window's definition gives it.
 void Place(HWND help, UINT dpi)
 {
     const HWND text = GetDlgItem(help, kText);
@@ -41,7 +41,7 @@ void Place(HWND help, UINT dpi)
     DeleteObject(reinterpret_cast<HFONT>(SetWindowLongPtrW(help, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(font))));
     const int margin = MulDiv(8, static_cast<int>(dpi), 96);
     SendMessageW(text, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
-    RECT frame{0, 0, MulDiv(560, static_cast<int>(dpi), 96), MulDiv(520, static_cast<int>(dpi), 96)};
+    RECT frame{0, 0, MulDiv(form::kHelpWidth, static_cast<int>(dpi), 96), MulDiv(form::kHelpHeight, static_cast<int>(dpi), 96)};
     AdjustFrame(frame, kStyle, dpi);
     SetWindowPos(help, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

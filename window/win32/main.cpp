@@ -2,14 +2,14 @@
 // SPDX-FileCopyrightText: 2026 The Kelvani developers
 
 // kelvani.exe: Kelvani's window on Windows.
-//   kelvani.exe [--language CODE]
+//   kelvani.exe [--language CODE] [-h | --help] [-v | --version]
 
-#include "content/languages.h"
-#include "echo.h"
+#include "commandline.h"
 #include "mainwindow.h"
 #include "platform.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <string>
@@ -17,10 +17,14 @@
 
 namespace {
 
-// The window's language: Kelvani's own, or the one --language CODE (or
-// --language=CODE) asks for. Anything else on the command line is a
-// mistake, which error says and status gives the exit status of.
-const content::Texts *Language(std::string &error, int &status)
+std::string Describe(const content::Texts &)
+{
+    return "Walk the seven bridges of Königsberg: opens Kelvani's window.\n"
+           "Press F1 in the window for help on the puzzle and the keys.\n";
+}
+
+// What the command line asks for, read as every Kelvani program reads it.
+commandline::Outcome ReadCommandLine()
 {
     int count = 0;
     LPWSTR *wide = CommandLineToArgvW(GetCommandLineW(), &count);
@@ -28,49 +32,31 @@ const content::Texts *Language(std::string &error, int &status)
     for (int i = 1; i < count; ++i)
         arguments.push_back(Narrow(wide[i]));
     LocalFree(wide);
-
-    const content::Texts *texts = content::kLanguages[0];
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string_view argument = arguments[i];
-        std::string_view code;
-        if (argument == "--language" && i + 1 < arguments.size())
-            code = arguments[++i];
-        else if (argument.starts_with("--language="))
-            code = argument.substr(11);
-        else {
-            error = "Unknown option \"" + walk::Echo(argument) + "\". Kelvani takes one option: --language CODE, "
-                    "where CODE is " + content::KnownLanguages() + ".";
-            status = 1;
-            return nullptr;
-        }
-        texts = content::FindLanguage(code);
-        if (!texts) {
-            error = "Unknown language \"" + walk::Echo(code) + "\". Kelvani speaks " + content::KnownLanguages() + ".";
-            status = 2;
-            return nullptr;
-        }
-    }
-    return texts;
+    return commandline::Read({"kelvani", Describe}, arguments);
 }
 
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
 {
-    std::string error;
-    int status = 0;
-    const content::Texts *texts = Language(error, status);
-    if (!texts) { // a window program has no terminal to say so on
-        MessageBoxW(nullptr, Wide(error).c_str(), L"Kelvani", MB_OK | MB_ICONERROR);
-        return status;
+    // A window program has no terminal: help, the version and mistakes are
+    // told in a message box, with the status the console player gives them.
+    const commandline::Outcome command = ReadCommandLine();
+    if (command.action != commandline::Action::Run) {
+        const bool mistake = command.action == commandline::Action::Refuse;
+        MessageBoxW(nullptr, Wide(command.message).c_str(), L"Kelvani", MB_OK | (mistake ? MB_ICONERROR : MB_ICONINFORMATION));
+        return command.status;
     }
 
+    // COM, for the map's picture (the Windows Imaging Component) and for
+    // what the controls tell screen readers.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     // The standard controls of common controls 6, which the program's
     // manifest asks for, so that they look as the system's do.
     const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
-    MainWindow window(*texts);
+    MainWindow window(*command.texts);
     if (!window.Create(instance, show))
         return 1;
     MSG message;

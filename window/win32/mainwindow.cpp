@@ -2,9 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Kelvani developers
 #include "mainwindow.h"
 
+#include "accessible.h"
 #include "helpwindow.h"
-#include "resources.h"
+#include "map.h"
 #include "platform.h"
+#include "resources.h"
 
 #include <commctrl.h>
 
@@ -89,27 +91,25 @@ void MainWindow::CreateControls()
             style |= WS_TABSTOP | BS_OWNERDRAW;
             break;
         }
-        // The map's text is never shown; screen readers read it as its name.
         const char *utf8 = form::Text(control, texts_);
-        const std::wstring text = Wide(utf8 ? utf8 : control.kind == form::Kind::PictureBox ? texts_.mapName : "");
-        const HWND child = CreateWindowExW(exStyle, windowClass, text.c_str(), style, 0, 0, 0, 0, hwnd_,
+        const HWND child = CreateWindowExW(exStyle, windowClass, Wide(utf8 ? utf8 : "").c_str(), style, 0, 0, 0, 0, hwnd_,
                                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(form::ControlId(i))),
                                            instance_, nullptr);
         controls_[i] = child;
         if (control.background)
             brushes_[i] = CreateSolidBrush(Colour(*control.background));
+        // Every control tells screen readers what the definition says; the
+        // lists also take their input here.
+        SetWindowSubclass(child, ControlProc, i, reinterpret_cast<DWORD_PTR>(this));
         switch (control.kind) {
         case form::Kind::TextBox: Text1[control.index] = child; break;
         case form::Kind::Label: Label1[control.index] = child; break;
-        case form::Kind::ListBox:
-            List1[control.index] = child;
-            SetWindowSubclass(child, ListProc, control.index, reinterpret_cast<DWORD_PTR>(this));
-            break;
+        case form::Kind::ListBox: List1[control.index] = child; break;
         case form::Kind::PictureBox: Picture1 = child; break;
         case form::Kind::CommandButton: Command1 = child; break;
         }
     }
-    focus_ = Text1[0];
+    focus_ = controls_[form::kFirstFocus];
 }
 
 // Places every control, sets the font and picks the map for a density of
@@ -132,8 +132,7 @@ void MainWindow::Place(UINT dpi)
     font_ = font;
     if (map_)
         DeleteObject(map_);
-    map_ = static_cast<HBITMAP>(LoadImageW(instance_, MapResource(texts_, MapScale(dpi)).c_str(), IMAGE_BITMAP, 0, 0,
-                                           LR_CREATEDIBSECTION));
+    map_ = MapPicture(instance_, texts_.lands, MapScale(dpi));
     RECT frame{0, 0, form::Pixels(form::kWidth, static_cast<int>(dpi)), form::Pixels(form::kHeight, static_cast<int>(dpi))};
     AdjustFrame(frame, kStyle, dpi);
     SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
@@ -192,13 +191,13 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-// The colours of form.h, black text on them; the text boxes in the system's
-// window colours, which read-only ones would otherwise not have.
+// The colours of form.h, and its colour of texts on them; the text boxes in
+// the system's window colours, which read-only ones would otherwise not have.
 LRESULT MainWindow::ControlColour(HWND control, HDC dc)
 {
     const std::size_t i = static_cast<std::size_t>(GetDlgCtrlID(control) - form::ControlId(0));
     if (i < form::kControls.size() && brushes_[i]) {
-        SetTextColor(dc, RGB(0, 0, 0));
+        SetTextColor(dc, Colour(form::kTextColour));
         SetBkColor(dc, Colour(*form::kControls[i].background));
         return reinterpret_cast<LRESULT>(brushes_[i]);
     }
@@ -224,7 +223,7 @@ void MainWindow::DrawButton(const DRAWITEMSTRUCT &item) const
         OffsetRect(&text, 1, 1);
     const HGDIOBJ before = SelectObject(item.hDC, font_);
     SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, RGB(0, 0, 0));
+    SetTextColor(item.hDC, Colour(form::kTextColour));
     const std::wstring caption = Wide(form::Text(form::kControls[i], texts_));
     DrawTextW(item.hDC, caption.c_str(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(item.hDC, before);
@@ -269,6 +268,32 @@ void MainWindow::PaintMap(HWND box) const
     EndPaint(box, &paint);
 }
 
+// What the controls tell screen readers, and the lists' input.
+LRESULT CALLBACK MainWindow::ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR i,
+                                         DWORD_PTR self)
+{
+    auto *window = reinterpret_cast<MainWindow *>(self);
+    const form::Control &definition = form::kControls[i];
+    if (message == WM_GETOBJECT && definition.shown) {
+        // Each kind's role, as the system's own controls have it; a heading
+        // has none in MSAA, and is told by its element's name, as browsers do.
+        static constexpr LONG kRoles[] = {ROLE_SYSTEM_TEXT, ROLE_SYSTEM_STATICTEXT, ROLE_SYSTEM_LIST, ROLE_SYSTEM_GRAPHIC,
+                                          ROLE_SYSTEM_PUSHBUTTON};
+        const char *name = form::AccessibleName(definition, window->texts_);
+        const accessible::Told told{Wide(name ? name : ""), Wide(form::AccessibleDescription(definition, window->texts_)),
+                                    kRoles[static_cast<int>(definition.kind)],
+                                    definition.role == form::Role::Heading ? L"h1" : nullptr};
+        if (const LRESULT answer = accessible::Answer(control, wParam, lParam, told))
+            return answer;
+    } else if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(control, ControlProc, i);
+    } else if (definition.kind == form::Kind::ListBox) {
+        if (const LRESULT done = window->ListMessage(definition.index, message, wParam, lParam); done >= 0)
+            return 0;
+    }
+    return DefSubclassProc(control, message, wParam, lParam);
+}
+
 // The list boxes take their mouse and keys from the user here, rather than
 // from the list box's own handling, which differs between Windows versions
 // and Wine: every selection in Available crosses a bridge, and must be
@@ -276,22 +301,19 @@ void MainWindow::PaintMap(HWND box) const
 // under it; the release, moves with the button held (by then the list under
 // it has been refilled), the second press of a double-click (it would land on
 // whatever the crossing moved there) and the other buttons select nothing.
-LRESULT CALLBACK MainWindow::ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR index,
-                                      DWORD_PTR self)
+// 0 when the message is done with, -1 when the list box is to have it.
+LRESULT MainWindow::ListMessage(int index, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto *window = reinterpret_cast<MainWindow *>(self);
-    const int i = static_cast<int>(index);
+    const HWND list = List1[index];
     switch (message) {
     case WM_LBUTTONDOWN: {
         SetFocus(list);
         const LRESULT hit = SendMessageW(list, LB_ITEMFROMPOINT, 0, lParam);
-        window->window_.List1_Press(i, HIWORD(hit) == 0 ? LOWORD(hit) : -1); // -1: below the last entry
+        window_.List1_Press(index, HIWORD(hit) == 0 ? LOWORD(hit) : -1); // -1: below the last entry
         return 0;
     }
     case WM_MOUSEMOVE:
-        if (wParam & MK_LBUTTON)
-            return 0;
-        break;
+        return wParam & MK_LBUTTON ? 0 : -1;
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
@@ -302,16 +324,13 @@ LRESULT CALLBACK MainWindow::ListProc(HWND list, UINT message, WPARAM wParam, LP
     case WM_MBUTTONDBLCLK:
         return 0;
     case WM_KEYDOWN:
-        window->ListKey(i, wParam);
+        ListKey(index, wParam);
         return 0;
     case WM_CHAR:
-        window->window_.List1_Typed(i, Narrow(std::wstring(1, static_cast<wchar_t>(wParam))), window->Caret(i));
+        window_.List1_Typed(index, Narrow(std::wstring(1, static_cast<wchar_t>(wParam))), Caret(index));
         return 0;
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(list, ListProc, index);
-        break;
     }
-    return DefSubclassProc(list, message, wParam, lParam);
+    return -1;
 }
 
 // The keys that select an entry, which the window says; no other key does
@@ -346,8 +365,12 @@ void MainWindow::FillList(int index, const std::vector<std::string> &entries, bo
     SendMessageW(view, LB_RESETCONTENT, 0, 0);
     for (const std::string &text : entries)
         SendMessageW(view, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()));
-    if (followsEnd && !entries.empty())
+    // Crossed rests its focus on its newest entry, which says where the
+    // walker stands, and shows it.
+    if (followsEnd && !entries.empty()) {
+        SendMessageW(view, LB_SETCARETINDEX, entries.size() - 1, FALSE);
         SendMessageW(view, LB_SETTOPINDEX, entries.size() - 1, 0);
+    }
     SendMessageW(view, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(view, nullptr, TRUE);
 }

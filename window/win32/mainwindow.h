@@ -31,8 +31,9 @@ public:
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR index,
-                                     DWORD_PTR self);
+    static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR i,
+                                        DWORD_PTR self);
+    LRESULT ListMessage(int index, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK MapProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
 
     void CreateControls();
@@ -62,7 +63,7 @@ private:
     std::array<HBRUSH, form::kControls.size()> brushes_{}; // nullptr: the platform's colours
     HBRUSH background_ = nullptr;
     HFONT font_ = nullptr;
-    HBITMAP map_ = nullptr;
+    HBITMAP map_ = nullptr; // the map with the lands' letters, for the density
     UINT dpi_ = 96;
 
     HWND focus_ = nullptr; // the control the focus returns to when the window is active again

@@ -76,15 +76,6 @@ inline void AdjustFrame(RECT &rect, DWORD style, UINT dpi)
         AdjustWindowRectEx(&rect, style, FALSE, 0);
 }
 
-// The name of a language's bridge map among the program's resources, at one
-// or two times the density of 96 dpi.
-inline std::wstring MapResource(const content::Texts &texts, int scale)
-{
-    std::wstring name = L"MAP_" + Wide(texts.code) + (scale == 2 ? L"_2X" : L"");
-    CharUpperW(name.data());
-    return name;
-}
-
 // The program's icon in the size a system metric names (SM_CXICON, SM_CXSMICON).
 inline HICON LoadKelvaniIcon(HINSTANCE instance, int metric)
 {

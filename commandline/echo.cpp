@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-namespace walk {
+namespace commandline {
 
 namespace {
 
@@ -58,4 +58,4 @@ std::string Echo(std::string_view line, std::size_t limit)
     return shown;
 }
 
-} // namespace walk
+} // namespace commandline

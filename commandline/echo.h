@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-namespace walk {
+namespace commandline {
 
 // At most this many characters of bad input are echoed back.
 inline constexpr std::size_t kEchoLimit = 40;
@@ -20,4 +20,4 @@ inline constexpr std::size_t kEchoLimit = 40;
 // quotes written as escapes, and "..." when it was cut.
 std::string Echo(std::string_view line, std::size_t limit = kEchoLimit);
 
-} // namespace walk
+} // namespace commandline
