@@ -10,7 +10,7 @@
 #   kelvani-VERSION-windows-x64.zip  the Windows programs, to unpack anywhere
 #   kelvani-VERSION-x64.msi          the Windows Installer package
 #   kelvani-VERSION.html             the page, in Bulgarian
-#   kelvani-VERSION-CODE.html        the page in each other language (en)
+#   kelvani-VERSION-CODE.html        the page in each other language (po/LINGUAS)
 #   kelvani-VERSION-buildinfo.txt    how they were built: the commit, its time
 #                                    and the Debian packages that built them
 #   SHA256SUMS                       for sha256sum -c, checked before the end
@@ -66,7 +66,7 @@ cp "$work/windows/$name-setup.exe" "$work/windows/$name-windows-x64.zip" "$work/
 # CPack's zip keeps its files in the order the file system lists them.
 strip-nondeterminism --timestamp "$SOURCE_DATE_EPOCH" "dist/$name-windows-x64.zip"
 
-echo "== the page"
+echo "== the pages"
 emcmake cmake -S "$source" -B "$work/web" -G Ninja -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$work/web"
 cp "$work/web/kelvani.html" "dist/$name.html"
@@ -88,6 +88,7 @@ echo "== how they were built"
 
 . scripts/sums.sh
 kelvani_write_sums dist
-kelvani_check_sums dist "$version" || { echo "release.sh: the sums do not match the downloads" >&2; exit 1; }
+kelvani_check_sums dist "$version" "$(kelvani_languages .)" ||
+    { echo "release.sh: the downloads or their sums are not a release's" >&2; exit 1; }
 cat dist/SHA256SUMS
 kelvani_sign_sums dist

@@ -20,9 +20,12 @@ kelvani_install() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# What every build runs; and what the Linux builds need besides.
-KELVANI_TOOL_PACKAGES=(cmake ninja-build)
-KELVANI_BUILD_PACKAGES=("${KELVANI_TOOL_PACKAGES[@]}" g++ qt6-base-dev fonts-liberation2)
+# What every build runs: CMake and Ninja, and gettext's tools with Debian's
+# Python and its PO library, which read the translations; and what the Linux
+# builds need besides, appstream's rules for translating the metainfo among
+# it.
+KELVANI_TOOL_PACKAGES=(cmake ninja-build gettext python3 python3-polib)
+KELVANI_BUILD_PACKAGES=("${KELVANI_TOOL_PACKAGES[@]}" g++ qt6-base-dev fonts-liberation2 appstream)
 # What the program loads at run time to open its window on an X or Wayland
 # desktop, and Qt's own strings in Bulgarian.
 KELVANI_RUN_PACKAGES=(qt6-qpa-plugins qt6-wayland qt6-translations-l10n)

@@ -7,9 +7,9 @@
 # metainfo that name what is installed, and the icon in every size of the
 # hicolor theme. Also compiles the Windows resource script with the MinGW
 # resource compiler.
-# Usage: check_install.sh BUILD_DIR VERSION
+# Usage: check_install.sh BUILD_DIR VERSION SOURCE_DIR
 set -euo pipefail
-build=$1 version=$2
+build=$1 version=$2 source=$3
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 fail() { echo "$1"; exit 1; }
@@ -38,10 +38,17 @@ names=$(LC_ALL=C.UTF-8 man -M "$share/man" -k . | cut -d' ' -f1 | sort | tr '\n'
 [ "$names" = "kelvani kelvani-walk " ] || fail "man -k lists $names"
 
 # The names the desktop files give must be what is installed; the menu
-# starts the window, not the console player, and its action the window in
-# English.
+# starts the window, not the console player, and an action of its the window
+# in each other language, named in it. Both files speak every language.
+codes=$(grep -v '^#' "$source/po/LINGUAS" | tr -s ' \n' ' ')
+expected="Exec=kelvani|"
+for code in $codes; do
+    expected+="Exec=kelvani --language $code|"
+    grep -q "^GenericName\[$code\]=." "$desktop" || fail "the desktop entry has no generic name in $code"
+    grep -q "<summary xml:lang=\"$code\">" "$metainfo" || fail "the metainfo has no summary in $code"
+done
 execs=$(grep '^Exec=' "$desktop" | tr '\n' '|')
-[ "$execs" = "Exec=kelvani|Exec=kelvani --language en|" ] || fail "the desktop entry starts $execs"
+[ "$execs" = "$expected" ] || fail "the desktop entry starts $execs, not $expected"
 test -x "$root/usr/bin/kelvani" || fail "Exec=kelvani is not an installed program"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 for size in 32 48 64 128 256; do

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Kelvani developers
 
 // kelvani.exe as a user meets it, run under Wine by wine_session.sh:
-//   tst_win32 KELVANI.EXE [--dpi N] [--language CODE] [TEST...]
+//   tst_win32 KELVANI.EXE [--dpi N] [--language CODE] [--shortcut LINK.lnk] [TEST...]
 // Each test starts the program afresh, finds its controls by the numbers
 // form.h gives them, reads them with window messages and as a screen reader
 // does (MSAA), samples their colours from the screen, and drives them with
@@ -21,6 +21,7 @@
 #include <windows.h>
 
 #include <oleacc.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -207,8 +208,18 @@ int dpi = 96;
 const content::Texts *texts = &content::Languages()[0]; // the language the program is started in
 
 // Starts kelvani.exe with arguments after its name.
+std::wstring shortcut; // a shortcut that starts the program, as a user does from the Start menu
+
 PROCESS_INFORMATION Start(const std::wstring &arguments)
 {
+    if (!shortcut.empty()) {
+        SHELLEXECUTEINFOW open{sizeof open};
+        open.fMask = SEE_MASK_NOCLOSEPROCESS;
+        open.lpFile = shortcut.c_str();
+        open.nShow = SW_SHOWNORMAL;
+        CHECK(ShellExecuteExW(&open));
+        return {open.hProcess, nullptr, 0, 0};
+    }
     STARTUPINFOW startup{sizeof startup};
     std::wstring command = L"\"" + program + L"\"" + arguments;
     PROCESS_INFORMATION process{};
@@ -228,6 +239,11 @@ struct Kelvani
             window = FindWindowW(nullptr, caption.c_str());
             return window && IsWindowVisible(window) && GetForegroundWindow() == window;
         }));
+        if (!process.hProcess) { // started through the shell, which may not say which process it started
+            DWORD id = 0;
+            GetWindowThreadProcessId(window, &id);
+            process.hProcess = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, id);
+        }
         // Painted: two looks at it a tenth of a second apart see the same.
         std::vector<DWORD> before;
         CHECK(WaitFor([&] {
@@ -241,7 +257,8 @@ struct Kelvani
         CHECK(WaitForSingleObject(process.hProcess, 5000) == WAIT_OBJECT_0);
         TerminateProcess(process.hProcess, 1);
         CloseHandle(process.hProcess);
-        CloseHandle(process.hThread);
+        if (process.hThread)
+            CloseHandle(process.hThread);
     }
     HWND Control(form::Kind kind, int index = -1) const { return GetDlgItem(window, form::ControlId(At(kind, index))); }
     HWND List(int index) const { return Control(form::Kind::ListBox, index); }
@@ -700,6 +717,17 @@ void Access()
     }
 }
 
+// The program started (through --shortcut, as from the Start menu) in the
+// language asked for: its captions and texts, and its entries.
+void Started()
+{
+    Kelvani k;
+    for (std::size_t i = 0; i < form::kControls.size(); ++i)
+        if (form::kControls[i].text)
+            COMPARE(Text(GetDlgItem(k.window, form::ControlId(i))), Wide(form::Text(form::kControls[i], *texts)));
+    COMPARE(Items(k.List(0)).front(), Wide(content::ShownEntry("1 АБ", texts->lands)));
+}
+
 // The program file's icon, version and manifest.
 void Resources()
 {
@@ -744,7 +772,8 @@ int wmain(int argc, wchar_t *argv[])
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); // for MSAA, and for reading the map as the program does
     const std::map<std::wstring, void (*)()> tests = {
         {L"layout", Layout}, {L"colours", Colours}, {L"mouse", Mouse}, {L"keyboard", Keyboard},
-        {L"languages", Languages}, {L"boxes", Boxes}, {L"access", Access}, {L"resources", Resources}};
+        {L"languages", Languages}, {L"boxes", Boxes}, {L"access", Access}, {L"resources", Resources},
+        {L"started", Started}};
     std::vector<std::wstring> chosen;
     for (int i = 1; i < argc; ++i) {
         if (i == 1)
@@ -753,6 +782,8 @@ int wmain(int argc, wchar_t *argv[])
             dpi = _wtoi(argv[++i]);
         else if (std::wstring(argv[i]) == L"--language" && i + 1 < argc)
             texts = content::FindLanguage(Narrow(argv[++i]));
+        else if (std::wstring(argv[i]) == L"--shortcut" && i + 1 < argc)
+            shortcut = argv[++i];
         else
             chosen.push_back(argv[i]);
     }

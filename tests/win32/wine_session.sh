@@ -20,7 +20,7 @@ if [ "${1:-}" != --inside ]; then
     status=0
     env -i PATH="$PATH" LANG=C.UTF-8 HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
         KELVANI_WINE_DPI="${KELVANI_WINE_DPI:-96}" WINEPREFIX="$work/prefix" WINEDEBUG=-all \
-        WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" \
+        WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe,winedbg.exe=d" \
         timeout -k 5 200 xvfb-run -a -s "-screen 0 1600x1200x24" "$0" --inside "$@" || status=$?
     [ $status -eq 124 ] && echo "wine_session.sh: $1 did not end within 200 s; its session was ended" >&2
     exit $status

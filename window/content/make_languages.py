@@ -11,6 +11,10 @@
 #   make_languages.py names PO_DIR OUT.txt  each language's code and name in
 #                                           itself, one "CODE NAME" a line
 #   make_languages.py nsis PO_DIR OUT.nsh   the same for the installer
+#   make_languages.py desktop PO_DIR OUT TEMPLATE
+#                                           the desktop entry, translated by
+#                                           msgfmt --desktop, with an action
+#                                           for each language but Kelvani's own
 # A translation that msgfmt --check refuses, or that lacks a text, has an
 # empty or a fuzzy one, or writes the lands otherwise than as four letters
 # in their order, stops the build with a message naming its file and line.
@@ -127,18 +131,38 @@ def names(languages):
 
 
 def nsis(languages):
-    """The languages for the installer's choice: their count, and for each its
-    code and name as numbered defines."""
+    """The languages for the installer: their codes, Kelvani's own first,
+    and a macro that adds each one's name, in the same order, to a list."""
     lines = ['; Made by make_languages.py from the translations in po/: do not edit.',
-             '!define KELVANI_LANGUAGE_COUNT %d' % len(languages)]
-    for i, (code, texts, _) in enumerate(languages):
-        lines.append('!define KELVANI_LANGUAGE_CODE_%d "%s"' % (i, code))
-        lines.append('!define KELVANI_LANGUAGE_NAME_%d "%s"' % (i, texts['language'].replace('"', '$\\"')))
+             '!define KELVANI_LANGUAGE_CODES "%s"' % ' '.join(code for code, _, _ in languages),
+             '!macro KelvaniLanguageNames LIST']
+    for _, texts, _ in languages:
+        lines.append('    SendMessage ${LIST} ${LB_ADDSTRING} 0 "STR:%s"' % texts['language'].replace('"', '$\\"'))
+    lines.append('!macroend')
     return '\n'.join(lines) + '\n'
+
+
+def desktop(po_dir, out, template):
+    """The desktop entry: the template with an action that starts Kelvani in
+    each other language, named in that language, translated by msgfmt."""
+    languages = read(po_dir)
+    with open(template, encoding='utf-8') as f:
+        entry = f.read()
+    codes = [code for code, _, _ in languages[1:]]
+    entry += 'Actions=%s;\n' % ';'.join(codes)
+    for code, texts, _ in languages[1:]:
+        entry += '\n[Desktop Action %s]\nName=%s\nExec=kelvani --language %s\n' % (code, texts['language'], code)
+    with open(out + '.in', 'w', encoding='utf-8') as f:
+        f.write(entry)
+    subprocess.run(['msgfmt', '--desktop', '-d', po_dir, '--template', out + '.in', '-o', out], check=True)
+    os.remove(out + '.in')
 
 
 def main():
     what, po_dir, out = sys.argv[1:4]
+    if what == 'desktop':
+        desktop(po_dir, out, sys.argv[4])
+        return
     text = {'cpp': cpp, 'names': names, 'nsis': nsis}[what](read(po_dir))
     with open(out, 'w', encoding='utf-8') as f:
         f.write(text)
