@@ -10,6 +10,7 @@
 // taken just before the process was started) to the end of its first paint,
 // when the window and all its controls have painted, then quits.
 
+#include "content/languages.h"
 #include "mainwindow.h"
 
 #include <commctrl.h>
@@ -59,7 +60,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR command, int)
     const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     const std::wstring mode = command;
-    MainWindow kelvani;
+    MainWindow kelvani(content::Languages()[0]);
     if (!(mode == L"kelvani" ? kelvani.Create(instance, SW_SHOWNORMAL) : mode.starts_with(L"bare") && ShowBare(instance, mode == L"bare-text")))
         return 2;
     // The first paint is over when no message, and so no paint, is waiting.

@@ -573,12 +573,20 @@ def text_strokes(shot, rect):
     return core, between
 
 
+SCRIPTS = {'Latin': '[A-Za-z\u00C0-\u024F]', 'Greek': '[\u0370-\u03FF]', 'Cyrillic': '[\u0400-\u04FF]'}
+
+
+def script_of(letter):
+    return next(name for name, letters in SCRIPTS.items() if re.fullmatch(letters, letter))
+
+
 def test_languages():
     """Every language's page, in one browser: its language; only its own
     texts, and no letter of another script than its lands' and Latin, in the
     page as served and in what screen readers are told; each control's text
-    and name, and the letters on its map, the language's; a click and a key
-    cross as in Bulgarian; and at most 96 KiB."""
+    and name, and the letters on its map, the language's; every caption
+    within its box; a click and a key cross as in Bulgarian; and at most
+    96 KiB."""
     global form, control
     pages = [(code, page_path if i == 0 else page_path.replace('.html', '-%s.html' % code))
              for i, code in enumerate(subprocess.run([node, makewindow, 'languages'], capture_output=True, text=True,
@@ -605,6 +613,10 @@ def test_languages():
                 if c['text'] and c['shown']:
                     compare(p.js("const e = document.getElementById(arguments[0]); return e.value || e.textContent",
                                  c['id']), c['text'], code + ': ' + c['id'])
+                    # A caption fits its box.
+                    if c['kind'] != 'TextBox':
+                        compare(p.js("const e = document.getElementById(arguments[0]); return e.scrollWidth > e.clientWidth + 1",
+                                     c['id']), False, code + ': ' + c['id'] + "'s text clipped")
             compare(p.js("return [...document.querySelectorAll('.PictureBox text')].map(t => t.textContent)"),
                     form['lands'], code + ': the letters on the map')
             compare(p.lists(), [sorted(form['catalogue']), [], []], code + ': the lists')

@@ -160,6 +160,7 @@ def desktop(po_dir, out, template):
 
 def main():
     what, po_dir, out = sys.argv[1:4]
+    os.makedirs(os.path.dirname(os.path.abspath(out)), exist_ok=True)
     if what == 'desktop':
         desktop(po_dir, out, sys.argv[4])
         return

@@ -9,7 +9,6 @@
 #include "platform.h"
 
 #include <commctrl.h>
-#include <objbase.h>
 #include <shellapi.h>
 
 #include <string>
@@ -48,9 +47,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
         return command.status;
     }
 
-    // COM, for the map's picture (the Windows Imaging Component) and for
-    // what the controls tell screen readers.
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     // The standard controls of common controls 6, which the program's
     // manifest asks for, so that they look as the system's do.
     const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
