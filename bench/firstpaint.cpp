@@ -14,8 +14,8 @@
 //   kelvani-bench click     prints what one crossing costs, from the user's
 //                           selection to the three lists being up to date.
 
+#include "arguments.h"
 #include "content/languages.h"
-#include "commandline.h"
 #include "mainwindow.h"
 
 #include <QApplication>
@@ -90,10 +90,10 @@ int main(int argc, char *argv[])
     if (mode == "kelvani") {
         // As main() starts it, with the options after "kelvani" (--language en).
         QApplication::setApplicationName(QStringLiteral("Kelvani"));
-        const CommandLine command = ParseCommandLine(argc - 1, argv + 1);
-        if (command.status)
-            return *command.status;
-        MainWindow::PrepareApplication(*command.texts);
+        const commandline::Outcome command = ReadCommandLine(argc - 1, argv + 1);
+        if (command.action != commandline::Action::Run)
+            return command.status;
+        MainWindow::PrepareApplication(*command.texts, StyleChosen(command));
         window = std::make_unique<MainWindow>(*command.texts);
     } else if (mode == "bare" || mode == "bare-text") {
         window = std::make_unique<QWidget>();

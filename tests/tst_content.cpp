@@ -70,7 +70,7 @@ struct Lands
 // The map as the program holds it, at 1 or 2 times the density of 96 dpi.
 QImage Map(int ratio)
 {
-    return QImage(ratio == 2 ? QStringLiteral(":/map@2x.png") : QStringLiteral(":/map.png")).convertToFormat(QImage::Format_RGB32);
+    return QImage(ratio == 2 ? QStringLiteral(":/map@2x.png") : QStringLiteral(":/map.bmp")).convertToFormat(QImage::Format_RGB32);
 }
 
 // The map as it must show in a language: the picture, and on it each land's
@@ -181,17 +181,30 @@ private slots:
         QCOMPARE(shot.copy(QRect(QPoint(2, 2) * ratio, expected.size())), expected);
     }
 
-    // One picture, in two densities, for every language, opaque: the web
-    // page's and the Windows program's too.
+    // One picture for every language: a Windows bitmap, 24 bits a pixel,
+    // uncompressed, rows bottom-up; the same as PNG for the page, and at
+    // twice the density.
     void mapFormat()
     {
-        for (const int ratio : {1, 2}) {
-            const QString name = QStringLiteral(KELVANI_CONTENT_DIR "/map%1.png").arg(ratio == 2 ? "@2x" : "");
-            const QImage file(name);
-            QCOMPARE(file.size(), QSize(form::kMapWidth, form::kMapHeight) * ratio);
-            QVERIFY(!file.hasAlphaChannel());
-            QCOMPARE(file.convertToFormat(QImage::Format_RGB32), Map(ratio));
-        }
+        QFile file(QStringLiteral(":/map.bmp"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bmp = file.readAll();
+        QCOMPARE(bmp.size(), 114234);
+        const auto number = [&](int at, int bytes) {
+            qint64 n = 0;
+            for (int i = bytes - 1; i >= 0; --i)
+                n = n * 256 + quint8(bmp[at + i]);
+            return n;
+        };
+        QVERIFY(bmp.startsWith("BM"));
+        QCOMPARE(number(18, 4), form::kMapWidth);
+        QCOMPARE(number(22, 4), form::kMapHeight); // positive height: rows stored bottom-up
+        QCOMPARE(number(28, 2), 24);  // bits a pixel
+        QCOMPARE(number(30, 4), 0);   // no compression
+        QCOMPARE(QImage(QStringLiteral(KELVANI_CONTENT_DIR "/map.png")).convertToFormat(QImage::Format_RGB32), Map(1));
+        const QImage sharp(QStringLiteral(KELVANI_CONTENT_DIR "/map@2x.png"));
+        QCOMPARE(sharp.size(), QSize(form::kMapWidth, form::kMapHeight) * 2);
+        QVERIFY(!sharp.hasAlphaChannel());
     }
 
     // The picture shows four lands and the seven bridges, each bridge from

@@ -6,7 +6,8 @@
 //   QT_QPA_PLATFORM=offscreen kelvani-drawpictures window/content
 //
 // writes the bridge map, the lands and bridges without the lands' letters,
-// which each host writes on it in the window's language (map.png, 220 × 173,
+// which each host writes on it in the window's language (map.bmp, 220 × 173,
+// the Windows bitmap the programs show, the same as map.png for the page,
 // and map@2x.png for screens of twice the density), the window icon
 // (kelvani.ico, 32 × 32 in 256 colours) and the icon in the sizes of the
 // desktop's icon theme (kelvani-N.png).
@@ -179,7 +180,9 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     bool ok = WriteIcon(DrawIcon(32), folder.filePath(QStringLiteral("kelvani.ico")));
-    ok = ok && DrawMap(1).convertToFormat(QImage::Format_RGB888).save(folder.filePath(QStringLiteral("map.png")), "PNG", 0)
+    const QImage map = DrawMap(1).convertToFormat(QImage::Format_RGB888);
+    ok = ok && map.save(folder.filePath(QStringLiteral("map.bmp")), "BMP")
+         && map.save(folder.filePath(QStringLiteral("map.png")), "PNG", 0)
          && DrawMap(2).convertToFormat(QImage::Format_RGB888).save(folder.filePath(QStringLiteral("map@2x.png")), "PNG", 0);
     for (int size : {32, 48, 64, 128, 256})
         ok = ok && DrawIcon(size).save(folder.filePath(QStringLiteral("kelvani-%1.png").arg(size)), "PNG");

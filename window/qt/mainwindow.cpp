@@ -205,7 +205,7 @@ void SetColour(QWidget *widget, QPalette::ColorRole role, QColor colour)
 
 QImage MainWindow::MapPicture(const content::Lands &lands, int ratio)
 {
-    QImage map = ReadImage(ratio == 2 ? QStringLiteral(":/map@2x.png") : QStringLiteral(":/map.png"), "PNG")
+    QImage map = (ratio == 2 ? ReadImage(QStringLiteral(":/map@2x.png"), "PNG") : ReadImage(QStringLiteral(":/map.bmp"), "BMP"))
                      .convertToFormat(QImage::Format_RGB32);
     map.setDevicePixelRatio(ratio);
     QPainter painter(&map);

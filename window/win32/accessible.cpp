@@ -143,6 +143,9 @@ LRESULT Answer(HWND control, WPARAM wParam, LPARAM lParam, const Told &told)
 {
     if (static_cast<LONG>(lParam) != OBJID_CLIENT)
         return 0;
+    // COM, which the answer travels by, started when a screen reader first
+    // asks, not before.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     IAccessible *proxy = nullptr;
     if (FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT, kIAccessible, reinterpret_cast<void **>(&proxy))))
         return 0;

@@ -29,10 +29,6 @@ int MapScale(UINT dpi) { return dpi > 96 ? 2 : 1; }
 
 bool MainWindow::Create(HINSTANCE instance, int show)
 {
-    // COM on this thread, for the map's picture (the Windows Imaging
-    // Component) and for what the controls tell screen readers; a second
-    // call, where the thread has it already, changes nothing.
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     instance_ = instance;
     background_ = CreateSolidBrush(Colour(form::kWindowColour));
     WNDCLASSEXW window{};

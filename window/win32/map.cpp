@@ -39,6 +39,7 @@ HBITMAP ReadPng(HMODULE module, const wchar_t *name)
     Com<IWICBitmapFrameDecode> frame;
     Com<IWICFormatConverter> pixels;
     UINT width = 0, height = 0;
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); // where the thread has COM already, nothing
     if (!data || FAILED(CoCreateInstance(kImagingFactory, nullptr, CLSCTX_INPROC_SERVER, kIImagingFactory,
                                          reinterpret_cast<void **>(&factory)))
         || FAILED(factory->CreateStream(&stream))
@@ -96,7 +97,10 @@ void WriteLands(HDC dc, const content::Lands &lands, int scale)
 
 HBITMAP MapPicture(HMODULE module, const content::Lands &lands, int scale)
 {
-    const HBITMAP map = ReadPng(module, scale == 2 ? L"MAP_2X" : L"MAP");
+    // The bitmap as Windows reads it, needing nothing more; the sharp one,
+    // kept small as PNG, through the Windows Imaging Component.
+    const HBITMAP map = scale == 2 ? ReadPng(module, L"MAP_2X")
+                                   : static_cast<HBITMAP>(LoadImageW(module, L"MAP", IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (!map)
         return nullptr;
     const HDC dc = CreateCompatibleDC(nullptr);

@@ -2,8 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Kelvani developers
 
 // The bridge map on Windows: the one picture of the lands and bridges that
-// the program file holds, as PNG (MAP, and MAP_2X at twice the density), with
-// a language's land letters written on it where form.h places them.
+// the program file holds (MAP, a bitmap, and MAP_2X at twice the density,
+// as PNG), with a language's land letters written on it where form.h
+// places them.
 #pragma once
 
 #include "content/texts.h"
@@ -13,5 +14,5 @@
 // The map with the lands' letters, at scale 1 or 2 (the picture's pixels to
 // a pixel at 96 dpi), as a 32-bit bitmap; nullptr when it cannot be read.
 // module holds the picture (the program, or the program loaded as data);
-// COM must be ready on the calling thread (CoInitializeEx).
+// at scale 2 it starts COM on the calling thread, if not started yet.
 HBITMAP MapPicture(HMODULE module, const content::Lands &lands, int scale);
