@@ -8,9 +8,8 @@
 #   make_languages.py cpp PO_DIR OUT.inc    the table of every language's
 #                                           texts (content::Texts), for
 #                                           languages.cpp to include
-#   make_languages.py names PO_DIR OUT.txt  each language's code and name in
-#                                           itself, one "CODE NAME" a line
-#   make_languages.py nsis PO_DIR OUT.nsh   the same for the installer
+#   make_languages.py nsis PO_DIR OUT.nsh   their codes and names, for the
+#                                           installer to offer
 #   make_languages.py desktop PO_DIR OUT TEMPLATE
 #                                           the desktop entry, translated by
 #                                           msgfmt --desktop, with an action
@@ -52,19 +51,19 @@ def check_lands(where, lands):
             or any(a >= b for a, b in zip(letters, letters[1:]))):
         error(where, 'the lands are "%s": they must be four different letters, one for each land, in the order '
                      'of the alphabet, with a blank between them' % lands)
-    return letters
 
 
 def read(po_dir):
-    """Every language, Kelvani's own first, as (code, {context: text}, {text: translation}),
-    the last for the texts without a context (the desktop entry's and the metainfo's)."""
+    """Every language, Kelvani's own first, as (code, {context: text}). The
+    texts without a context (the desktop entry's and the metainfo's), which
+    msgfmt translates itself, are checked all the same."""
     template_path = os.path.join(po_dir, 'kelvani.pot')
     template = polib.pofile(template_path)
     own = {e.msgctxt: e.msgid for e in template if e.msgctxt}
     if sorted(own) != sorted(CONTEXTS):
         error(template_path, 'its texts are %s, but content::Texts takes %s' % (sorted(own), sorted(CONTEXTS)))
     check_lands(template_path, own.get('lands', ''))
-    languages = [('bg', own, {})]
+    languages = [(template.metadata.get('Language', ''), own)]
     with open(os.path.join(po_dir, 'LINGUAS'), encoding='utf-8') as f:
         codes = [word for line in f if not line.startswith('#') for word in line.split()]
     for code in codes:
@@ -77,7 +76,7 @@ def read(po_dir):
             error(path, 'msgfmt --check says:\n' + (check.stderr.strip() or 'it failed'))
         po = polib.pofile(path)
         found = {(e.msgctxt, e.msgid): e for e in po if not e.obsolete}
-        texts, plain = {}, {}
+        texts = {}
         for t in template:
             entry = found.get((t.msgctxt, t.msgid))
             what = '%s%s' % (quoted(t.msgid), ' (%s)' % t.msgctxt if t.msgctxt else '')
@@ -93,11 +92,9 @@ def read(po_dir):
                 error('%s:%d' % (path, entry.linenum), 'the translation of %s is empty' % what)
             elif t.msgctxt:
                 texts[t.msgctxt] = entry.msgstr
-            else:
-                plain[t.msgid] = entry.msgstr
             if entry is not None and t.msgctxt == 'lands' and entry.msgstr:
                 check_lands('%s:%d' % (path, entry.linenum), entry.msgstr)
-        languages.append((code, texts, plain))
+        languages.append((code, texts))
     if errors:
         sys.exit('\n'.join(errors))
     return languages
@@ -112,7 +109,7 @@ def cpp_string(text):
 
 def cpp(languages):
     lines = ['// Made by make_languages.py from the translations in po/: do not edit.']
-    for code, texts, _ in languages:
+    for code, texts in languages:
         lands = ', '.join(cpp_string(c) for c in texts['lands'].split(' '))
         lines.append('{')
         lines.append('    .code = "%s",' % code)
@@ -126,17 +123,13 @@ def cpp(languages):
     return '\n'.join(lines) + '\n'
 
 
-def names(languages):
-    return ''.join('%s %s\n' % (code, texts['language']) for code, texts, _ in languages)
-
-
 def nsis(languages):
     """The languages for the installer: their codes, Kelvani's own first,
     and a macro that adds each one's name, in the same order, to a list."""
     lines = ['; Made by make_languages.py from the translations in po/: do not edit.',
-             '!define KELVANI_LANGUAGE_CODES "%s"' % ' '.join(code for code, _, _ in languages),
+             '!define KELVANI_LANGUAGE_CODES "%s"' % ' '.join(code for code, _ in languages),
              '!macro KelvaniLanguageNames LIST']
-    for _, texts, _ in languages:
+    for _, texts in languages:
         lines.append('    SendMessage ${LIST} ${LB_ADDSTRING} 0 "STR:%s"' % texts['language'].replace('"', '$\\"'))
     lines.append('!macroend')
     return '\n'.join(lines) + '\n'
@@ -148,9 +141,9 @@ def desktop(po_dir, out, template):
     languages = read(po_dir)
     with open(template, encoding='utf-8') as f:
         entry = f.read()
-    codes = [code for code, _, _ in languages[1:]]
+    codes = [code for code, _ in languages[1:]]
     entry += 'Actions=%s;\n' % ';'.join(codes)
-    for code, texts, _ in languages[1:]:
+    for code, texts in languages[1:]:
         entry += '\n[Desktop Action %s]\nName=%s\nExec=kelvani --language %s\n' % (code, texts['language'], code)
     with open(out + '.in', 'w', encoding='utf-8') as f:
         f.write(entry)
@@ -164,7 +157,7 @@ def main():
     if what == 'desktop':
         desktop(po_dir, out, sys.argv[4])
         return
-    text = {'cpp': cpp, 'names': names, 'nsis': nsis}[what](read(po_dir))
+    text = {'cpp': cpp, 'nsis': nsis}[what](read(po_dir))
     with open(out, 'w', encoding='utf-8') as f:
         f.write(text)
 
