@@ -79,6 +79,30 @@ private slots:
         QVERIFY(s.errors.isEmpty());
     }
 
+    // Every language: the lists named and their entries written as it
+    // writes them, and the first crossing as in Kelvani's own.
+    void languages_data()
+    {
+        QTest::addColumn<QString>("code");
+        for (const content::Texts &texts : content::Languages())
+            QTest::newRow(texts.code) << QString::fromLatin1(texts.code);
+    }
+    void languages()
+    {
+        QFETCH(QString, code);
+        const content::Texts &texts = *content::FindLanguage(code.toStdString());
+        QString expected = kFresh + kAfter5;
+        for (const auto &[own, theirs] : {std::pair{content::Languages()[0].available, texts.available},
+                                          std::pair{content::Languages()[0].crossed, texts.crossed},
+                                          std::pair{content::Languages()[0].remaining, texts.remaining}})
+            expected.replace(QString::fromUtf8(own) + ':', QString::fromUtf8(theirs) + ':');
+        for (std::size_t i = 0; i < walk::kLands.size(); ++i)
+            expected.replace(QString::fromUtf8(walk::kLands[i].data(), walk::kLands[i].size()), QString::fromUtf8(texts.lands[i]));
+        const Session s = Play("8\n", QStringLiteral(KELVANI_WALK_PATH), {"--language", code});
+        QCOMPARE(s.exitCode, 0);
+        QCOMPARE(s.out, expected);
+    }
+
     // Ctrl+Z at the start of a line ends the input, as a Windows console's
     // end of input does: nothing after it is read.
     void ctrlZEndsInput()
