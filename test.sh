@@ -85,7 +85,10 @@ if windows=$(labels wine package); then
         -DCMAKE_BUILD_TYPE=Release -DKELVANI_WERROR=$werror \
         -DKELVANI_LINUX_PLAYER="$PWD/build-test/console/kelvani-walk" >/dev/null
     cmake --build build-windows
-    ctest --test-dir build-windows --output-on-failure -L "$windows"
+    # Each Windows test has a Wine session of its own (an X server, a prefix,
+    # a wineserver) and spends most of its time waiting for Wine: two at a
+    # time take half as long.
+    ctest --test-dir build-windows --output-on-failure -j2 -L "$windows"
     if wants package; then
         (cd build-windows && cpack -G ZIP >/dev/null)
         echo "== packages: $(ls build-windows/kelvani-*-windows-x64.zip build-windows/kelvani-*-setup.exe \

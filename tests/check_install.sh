@@ -53,7 +53,7 @@ test -x "$root/usr/bin/kelvani" || fail "Exec=kelvani is not an installed progra
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 for size in 32 48 64 128 256; do
     png=$share/icons/hicolor/${size}x${size}/apps/$icon.png
-    file "$png" | grep -q "PNG image data, $size x $size" || fail "Icon=$icon is not installed at $size x $size"
+    file "$png" | grep "PNG image data, $size x $size" >/dev/null || fail "Icon=$icon is not installed at $size x $size"
 done
 newest=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n 1 | cut -d'"' -f2)
 [ "$newest" = "$version" ] || fail "the metainfo's newest release is $newest, the project's version $version"

@@ -55,7 +55,7 @@ done
 sleep 2
 xdotool key space Return # the last page: not starting Kelvani, and done
 wait $installer || fail "the installer, driven by keys, ended with $?"
-tr -d '\0' <"$menu/Kelvani.lnk" | grep -qa -- "--language el" ||
+tr -d '\0' <"$menu/Kelvani.lnk" | grep -a -- "--language el" >/dev/null ||
     fail "the language chosen by keys, Greek, is not the shortcut's: $(tr -d '\0' <"$menu/Kelvani.lnk" | grep -ao -- '--language [a-z]*')"
 uninstalled AllUsers HKLM "$drive/Program Files/Kelvani" "$menu"
 echo "installed with the keyboard, in Greek, and uninstalled"
@@ -69,14 +69,14 @@ for file in kelvani.exe kelvani-walk.exe LICENSE.txt README.txt uninstall.exe; d
 done
 [ "$(ls "$menu" | grep '^Kelvani')" = Kelvani.lnk ] || fail "the Start menu has $(ls "$menu" | grep '^Kelvani')"
 # A shortcut keeps its arguments in UTF-16: ASCII once the zero bytes go.
-tr -d '\0' <"$menu/Kelvani.lnk" | grep -qa -- "--language de" || fail "the Start-menu shortcut does not start Kelvani in German"
+tr -d '\0' <"$menu/Kelvani.lnk" | grep -a -- "--language de" >/dev/null || fail "the Start-menu shortcut does not start Kelvani in German"
 timeout 60 wine "$tst" "$folder/kelvani.exe" --language de --shortcut "$(winepath -w "$menu/Kelvani.lnk")" started ||
     fail "the Start-menu shortcut did not start Kelvani in German"
 grep -q 'The installer put Kelvani in this folder' "$folder/README.txt" || fail "the installed README.txt does not say how Kelvani came"
 [ "$(value $hive DisplayName)" = Kelvani ] || fail "DisplayName is '$(value $hive DisplayName)'"
 [ "$(value $hive DisplayVersion)" = "$version" ] || fail "DisplayVersion is '$(value $hive DisplayVersion)'"
 [ -n "$(value $hive Publisher)" ] || fail "no Publisher"
-value $hive DisplayIcon | grep -q 'kelvani.exe,0$' || fail "DisplayIcon is '$(value $hive DisplayIcon)'"
+value $hive DisplayIcon | grep 'kelvani.exe,0$' >/dev/null || fail "DisplayIcon is '$(value $hive DisplayIcon)'"
 [ "$(($(value $hive EstimatedSize)))" -gt 500 ] || fail "EstimatedSize is '$(value $hive EstimatedSize)'"
 uninstalled CurrentUser $hive "$folder" "$menu"
 echo "installed silently for the current user in German, started from its shortcut, closed and uninstalled"

@@ -48,18 +48,18 @@ nothing_left() {
 [ "$(property "$msi" ALLUSERS)" = 1 ] || fail "not per machine: ALLUSERS is '$(property "$msi" ALLUSERS)'"
 [ "$(property "$msi" ARPPRODUCTICON)" = kelvani.ico ] && [ "$(property "$msi" ARPNOMODIFY)" = 1 ] ||
     fail "no icon or a Modify button in the list of installed programs"
-msiinfo suminfo "$msi" | grep -qx 'Template: x64;1026' || fail "not x64 and Bulgarian: $(msiinfo suminfo "$msi" | grep Template)"
-msiinfo export "$msi" _ForceCodepage | grep -q '^1251' || fail "the package's code page is not 1251"
-msiinfo export "$msi" LaunchCondition | grep -q 'Вече е инсталирана по-нова версия на Kelvani.' ||
+msiinfo suminfo "$msi" | grep -x 'Template: x64;1026' >/dev/null || fail "not x64 and Bulgarian: $(msiinfo suminfo "$msi" | grep Template)"
+msiinfo export "$msi" _ForceCodepage | grep '^1251' >/dev/null || fail "the package's code page is not 1251"
+msiinfo export "$msi" LaunchCondition | grep 'Вече е инсталирана по-нова версия на Kelvani.' >/dev/null ||
     fail "the refusal's text is not there in Bulgarian"
-msiinfo export "$msi" Shortcut | grep -q '^StartMenu	ProgramMenuFolder	Kelvani	Program	\[#kelvani.exe\]	--language \[LANGUAGE\]	Седемте моста на Кьонигсберг' ||
+msiinfo export "$msi" Shortcut | grep '^StartMenu	ProgramMenuFolder	Kelvani	Program	\[#kelvani.exe\]	--language \[LANGUAGE\]	Седемте моста на Кьонигсберг' >/dev/null ||
     fail "no Start-menu shortcut to kelvani.exe in LANGUAGE with its Bulgarian description: $(msiinfo export "$msi" Shortcut | tail -n 1)"
 # No shortcut's name depends on the package's one code page: each is ASCII.
 ! msiinfo export "$msi" Shortcut | tail -n +4 | cut -f3 | LC_ALL=C grep -q '[^ -~]' ||
     fail "a shortcut's name is not ASCII: $(msiinfo export "$msi" Shortcut | tail -n +4 | cut -f3)"
 [ "$(property "$msi" LANGUAGE)" = "${languages%% *}" ] || fail "LANGUAGE is '$(property "$msi" LANGUAGE)' unless given"
 # The shortcut's arguments, which it keeps in UTF-16: ASCII once the zero bytes go.
-started_in() { tr -d '\0' <"$(shortcut)" | grep -qa -- "--language $1"; }
+started_in() { tr -d '\0' <"$(shortcut)" | grep -a -- "--language $1" >/dev/null; }
 
 msiexec /i "$msi" || fail "the silent install failed with $?"
 for file in kelvani.exe kelvani-walk.exe LICENSE.txt; do

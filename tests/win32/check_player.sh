@@ -20,7 +20,6 @@ cases=(
     "|\x1b[2J\x1b]0;owned\x07\n\a\xc2\x9b31m\n\xff\xfe\xc0\xaf\xed\xa0\x80 Ж\na\"b\\\\c\n"
     "|a\rb\tc\x7f\n8\n$long\n"
     "|8\n\x1a\n1\n"
-    "|8\nc\n"
     "|\x1a8\n8\n"
     "--help|"
     "--language en|8\n4\nc\n"
