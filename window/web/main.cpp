@@ -16,6 +16,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -64,27 +65,28 @@ public:
     bool loaded = false;
 };
 
-// The page's lands, one UTF-8 character each, the walk's own until the page
-// gives its.
-std::array<std::string, 4> lands = {"А", "Б", "В", "Г"};
+// How the page writes the lands, one UTF-8 character each (where it gives
+// fewer, the walk's own letters), asked of the page once, as the program
+// starts.
+std::array<std::string, 4> lands;
 content::Lands Lands()
 {
     char given[64] = {};
     page::Lands(given, sizeof given);
-    for (int i = 0; i < 4 && !walk::CharacterAt(given, i + 1).empty(); ++i)
-        lands[i] = walk::CharacterAt(given, i + 1);
+    for (std::size_t i = 0; i < lands.size(); ++i) {
+        const std::string_view letter = walk::CharacterAt(given, static_cast<int>(i) + 1);
+        lands[i] = letter.empty() ? walk::kLands[i] : letter;
+    }
     return {lands[0].c_str(), lands[1].c_str(), lands[2].c_str(), lands[3].c_str()};
 }
 
 PageView view;
-form::Window *window_ = nullptr; // made by main(), once the page has given its lands
+form::Window window(view, Lands());
 
 } // namespace
 
 int main()
 {
-    static form::Window window(view, Lands());
-    window_ = &window;
     window.Load();
     view.loaded = true;
     page::Start();
@@ -95,23 +97,23 @@ extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void OnListPress(int index, int row)
 {
-    window_->List1_Press(index, row);
+    window.List1_Press(index, row);
 }
 
 EMSCRIPTEN_KEEPALIVE void OnListKey(int index, int key, int caret, int page)
 {
     if (key >= 0 && key <= static_cast<int>(form::ListKey::Space))
-        window_->List1_Key(index, static_cast<form::ListKey>(key), caret, page);
+        window.List1_Key(index, static_cast<form::ListKey>(key), caret, page);
 }
 
 EMSCRIPTEN_KEEPALIVE void OnListTyped(int index, int character, int caret)
 {
     if (character > 0)
-        window_->List1_Typed(index, Utf8(static_cast<char32_t>(character)), caret);
+        window.List1_Typed(index, Utf8(static_cast<char32_t>(character)), caret);
 }
 
 EMSCRIPTEN_KEEPALIVE void OnClear()
 {
-    window_->Command1_Click();
+    window.Command1_Click();
 }
 }

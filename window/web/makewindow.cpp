@@ -108,8 +108,11 @@ std::string MapLetters(const content::Texts &texts)
 std::string Html(const content::Texts &texts)
 {
     const Loaded loaded(texts);
+    std::string lands; // for the program, which writes the entries with them
+    for (const char *land : texts.lands)
+        lands += land;
     std::string html = "<main id=\"window\" data-width=\"" + std::to_string(form::Pixels(form::kWidth, 96)) +
-                       "\" data-lands=\"" + Escaped(content::ShownEntry("АБВГ", texts.lands)) + "\" data-focus=\"" +
+                       "\" data-lands=\"" + Escaped(lands) + "\" data-focus=\"" +
                        Id(form::kControls[form::kFirstFocus]) + "\">\n";
     for (const form::Control &control : form::kControls) {
         const std::string id = Id(control);

@@ -92,7 +92,7 @@ mergeInto(LibraryManager.library, {
   },
 
   Lands: function(buffer, size) {
-    stringToUTF8(document.getElementById('window').dataset.lands.replace(/ /g, ''), buffer, size);
+    stringToUTF8(document.getElementById('window').dataset.lands, buffer, size);
   },
 
   FillList__deps: ['$Page'],
