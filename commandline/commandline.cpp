@@ -38,6 +38,12 @@ std::string_view HostOption(std::string_view argument, std::span<const std::stri
 
 } // namespace
 
+std::string DescribeWindow(const content::Texts &)
+{
+    return "Walk the seven bridges of Königsberg: opens Kelvani's window.\n"
+           "Press F1 in the window for help on the puzzle and the keys.\n";
+}
+
 Outcome Read(const Program &program, std::span<const std::string> arguments)
 {
     const std::string name(program.name);
@@ -53,10 +59,10 @@ Outcome Read(const Program &program, std::span<const std::string> arguments)
         } else if (argument == "-v" || argument == "--version") {
             version = true;
         } else if (argument == "--language" || argument.starts_with("--language=")) {
-            const bool inline_ = argument != "--language";
-            if (!inline_ && i + 1 == arguments.size())
+            const bool joined = argument != "--language"; // --language=CODE
+            if (!joined && i + 1 == arguments.size())
                 return refuse("--language needs a language: " + content::KnownLanguages(), 2);
-            const std::string_view code = inline_ ? argument.substr(11) : std::string_view(arguments[++i]);
+            const std::string_view code = joined ? argument.substr(11) : std::string_view(arguments[++i]);
             if (code.empty())
                 return refuse("--language needs a language: " + content::KnownLanguages(), 2);
             outcome.texts = content::FindLanguage(code);

@@ -44,6 +44,9 @@ struct Outcome
     std::vector<std::string> hostOptions; // the names of the host's own options given, without dashes
 };
 
+// What the window, on Linux and on Windows, says it does, for --help.
+std::string DescribeWindow(const content::Texts &texts);
+
 // Reads the arguments that follow the program's name.
 Outcome Read(const Program &program, std::span<const std::string> arguments);
 

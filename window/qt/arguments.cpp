@@ -17,18 +17,12 @@ constexpr std::string_view kQtOptionsWithValue[] = {
     "ncols", "qmljsdebugger"};
 constexpr std::string_view kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync", "cmap"};
 
-std::string Describe(const content::Texts &)
-{
-    return "Walk the seven bridges of Königsberg: opens Kelvani's window.\n"
-           "Press F1 in the window for help on the puzzle and the keys.\n";
-}
-
 } // namespace
 
 commandline::Outcome ReadCommandLine(int argc, char *argv[])
 {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    return commandline::Read({"kelvani", Describe, kQtFlags, kQtOptionsWithValue,
+    return commandline::Read({"kelvani", commandline::DescribeWindow, kQtFlags, kQtOptionsWithValue,
                               "\nQt's standard options, such as -platform NAME and -style NAME, work as well.\n"},
                              arguments);
 }

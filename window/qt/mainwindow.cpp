@@ -238,6 +238,7 @@ void MainWindow::PrepareApplication(const content::Texts &texts, bool keepStyle)
 {
     if (!keepStyle)
         QApplication::setStyle(QStringLiteral("Fusion"));
+    QAccessible::installFactory(HeadingFactory); // a heading told as one; Qt keeps a factory once
     QApplication::setFont(ControlFont());
     auto *translator = new QTranslator(qApp);
     if (translator->load(QStringLiteral("qtbase_%1").arg(QLatin1String(texts.code)), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -264,8 +265,6 @@ QPalette MainWindow::FixedPalette()
 MainWindow::MainWindow(const content::Texts &texts, QWidget *parent)
     : QWidget(parent), texts_(texts), window_(*this, texts.lands)
 {
-    static const bool headings = (QAccessible::installFactory(HeadingFactory), true);
-    (void)headings;
     setWindowTitle(QString::fromUtf8(texts.caption));
     setWindowIcon(QIcon(QPixmap::fromImage(ReadImage(QStringLiteral(":/kelvani-32.png"), "PNG"))));
     setFixedSize(form::Pixels(form::kWidth, 96), form::Pixels(form::kHeight, 96));

@@ -33,7 +33,8 @@ public:
     // default, which spares loading another font for what the text boxes
     // build before the window's font reaches them; and Qt's translations
     // into the window's language, for the strings Qt draws itself (context
-    // menus, the help window's button), where Qt has them.
+    // menus, the help window's button), where Qt has them; and how screen
+    // readers are told of a heading.
     static void PrepareApplication(const content::Texts &texts, bool keepStyle = false);
 
     // A palette with every role set, the light one of the style: the window

@@ -16,12 +16,6 @@
 
 namespace {
 
-std::string Describe(const content::Texts &)
-{
-    return "Walk the seven bridges of Königsberg: opens Kelvani's window.\n"
-           "Press F1 in the window for help on the puzzle and the keys.\n";
-}
-
 // What the command line asks for, read as every Kelvani program reads it.
 commandline::Outcome ReadCommandLine()
 {
@@ -31,7 +25,7 @@ commandline::Outcome ReadCommandLine()
     for (int i = 1; i < count; ++i)
         arguments.push_back(Narrow(wide[i]));
     LocalFree(wide);
-    return commandline::Read({"kelvani", Describe}, arguments);
+    return commandline::Read({"kelvani", commandline::DescribeWindow}, arguments);
 }
 
 } // namespace
