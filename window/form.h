@@ -123,7 +123,7 @@ inline constexpr std::array<Control, 12> kControls = {{
 }};
 
 // The bridge map in Picture1 is one picture for every language
-// (content/map.png, 220 x 173, and map@2x.png at twice the density), on
+// (content/map.bmp, 220 x 173, and map@2x.png at twice the density), on
 // which each host writes the lands' letters of the window's language: in the
 // window's font made bold, black outlined in golden brown, each centred on
 // its land. Places and sizes are in the picture's pixels at 96 dpi, in the

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <vector>
 
 namespace content {
 
@@ -72,20 +71,18 @@ std::string MapDescription(const Texts &texts)
         const int from = land(walk::FromLand(entry)), to = land(walk::ToLand(entry));
         joins[walk::BridgeNumber(entry)] = {std::min(from, to), std::max(from, to)};
     }
-    std::vector<bool> told(joins.size());
-    for (int bridge = 1; bridge < static_cast<int>(joins.size()); ++bridge) {
-        std::vector<int> same;
-        for (int other = bridge; other < static_cast<int>(joins.size()); ++other) {
-            if (!told[other] && joins[other] == joins[bridge])
-                same.push_back(other);
-        }
+    std::array<bool, joins.size()> told{};
+    for (std::size_t bridge = 1; bridge < joins.size(); ++bridge) {
+        if (told[bridge])
+            continue;
+        const auto twin = std::find(joins.begin() + bridge + 1, joins.end(), joins[bridge]);
         const std::string_view a = l[joins[bridge][0]], b = l[joins[bridge][1]];
-        if (same.size() == 2) {
-            description += ' ' + Format(texts.mapBridges, {std::to_string(same[0]), std::to_string(same[1]), a, b});
-            told[same[0]] = told[same[1]] = true;
-        } else if (!told[bridge]) {
+        if (twin == joins.end()) {
             description += ' ' + Format(texts.mapBridge, {std::to_string(bridge), a, b});
-            told[bridge] = true;
+        } else {
+            const std::size_t other = twin - joins.begin();
+            description += ' ' + Format(texts.mapBridges, {std::to_string(bridge), std::to_string(other), a, b});
+            told[other] = true;
         }
     }
     return description;
