@@ -287,9 +287,8 @@ LRESULT CALLBACK MainWindow::ControlProc(HWND control, UINT message, WPARAM wPar
             return answer;
     } else if (message == WM_NCDESTROY) {
         RemoveWindowSubclass(control, ControlProc, i);
-    } else if (definition.kind == form::Kind::ListBox) {
-        if (const LRESULT done = window->ListMessage(definition.index, message, wParam, lParam); done >= 0)
-            return 0;
+    } else if (definition.kind == form::Kind::ListBox && window->TakeListMessage(definition.index, message, wParam, lParam)) {
+        return 0;
     }
     return DefSubclassProc(control, message, wParam, lParam);
 }
@@ -301,8 +300,8 @@ LRESULT CALLBACK MainWindow::ControlProc(HWND control, UINT message, WPARAM wPar
 // under it; the release, moves with the button held (by then the list under
 // it has been refilled), the second press of a double-click (it would land on
 // whatever the crossing moved there) and the other buttons select nothing.
-// 0 when the message is done with, -1 when the list box is to have it.
-LRESULT MainWindow::ListMessage(int index, UINT message, WPARAM wParam, LPARAM lParam)
+// True when the message is done with, false when the list box is to have it.
+bool MainWindow::TakeListMessage(int index, UINT message, WPARAM wParam, LPARAM lParam)
 {
     const HWND list = List1[index];
     switch (message) {
@@ -310,10 +309,10 @@ LRESULT MainWindow::ListMessage(int index, UINT message, WPARAM wParam, LPARAM l
         SetFocus(list);
         const LRESULT hit = SendMessageW(list, LB_ITEMFROMPOINT, 0, lParam);
         window_.List1_Press(index, HIWORD(hit) == 0 ? LOWORD(hit) : -1); // -1: below the last entry
-        return 0;
+        return true;
     }
     case WM_MOUSEMOVE:
-        return wParam & MK_LBUTTON ? 0 : -1;
+        return wParam & MK_LBUTTON;
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
@@ -322,15 +321,15 @@ LRESULT MainWindow::ListMessage(int index, UINT message, WPARAM wParam, LPARAM l
     case WM_MBUTTONDOWN:
     case WM_MBUTTONUP:
     case WM_MBUTTONDBLCLK:
-        return 0;
+        return true;
     case WM_KEYDOWN:
         ListKey(index, wParam);
-        return 0;
+        return true;
     case WM_CHAR:
         window_.List1_Typed(index, Narrow(std::wstring(1, static_cast<wchar_t>(wParam))), Caret(index));
-        return 0;
+        return true;
     }
-    return -1;
+    return false;
 }
 
 // The keys that select an entry, which the window says; no other key does

@@ -33,7 +33,7 @@ private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR i,
                                         DWORD_PTR self);
-    LRESULT ListMessage(int index, UINT message, WPARAM wParam, LPARAM lParam);
+    bool TakeListMessage(int index, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK MapProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
 
     void CreateControls();
